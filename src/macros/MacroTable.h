@@ -1,0 +1,34 @@
+#pragma once
+// Up to twelve named macros of up to 255 steps, referred to by slot.
+#include <array>
+#include <cstdint>
+
+namespace varkel {
+
+constexpr int kMacroSlots = 12;
+constexpr int kMacroSteps = 255;
+constexpr int kMacroNameUnits = 20;
+
+struct MacroEvent {
+  std::uint8_t keyCode = 0;  // virtual key, or 0xF0 left, 0xF1 right, 0xF2 middle button
+  std::uint8_t action = 0;   // 1 press, 2 release; other values only wait
+  std::uint16_t delayMs = 0;
+  bool operator==(const MacroEvent&) const = default;
+};
+
+struct Macro {
+  std::array<char16_t, kMacroNameUnits> name{};  // NUL-terminated, up to 19 units
+  std::uint8_t repeatMode = 0;
+  std::uint16_t repeatCount = 0;
+  std::uint8_t eventCount = 0;
+  std::array<MacroEvent, kMacroSteps> events{};
+  bool operator==(const Macro&) const = default;
+};
+
+struct MacroTable {
+  std::array<Macro, kMacroSlots> macros{};
+  std::int16_t macroCount = 0;
+  int currentMacro = 0;
+};
+
+}  // namespace varkel

@@ -1,0 +1,25 @@
+#pragma once
+// Worker threads and the one way they wake each other.
+#include <functional>
+#include <memory>
+
+namespace varkel {
+
+enum class ThreadPriority { Normal, Highest };
+
+// An auto-reset event: Raise wakes one Wait (or the next one to come).
+class Wakeup {
+ public:
+  virtual ~Wakeup() = default;
+  virtual void Raise() = 0;
+  virtual void Wait() = 0;
+};
+
+class Threads {
+ public:
+  virtual ~Threads() = default;
+  virtual void Start(std::function<void()> body, ThreadPriority priority) = 0;
+  virtual std::unique_ptr<Wakeup> MakeWakeup() = 0;
+};
+
+}  // namespace varkel
