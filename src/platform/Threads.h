@@ -20,6 +20,9 @@ class Threads {
   virtual ~Threads() = default;
   virtual void Start(std::function<void()> body, ThreadPriority priority) = 0;
   virtual std::unique_ptr<Wakeup> MakeWakeup() = 0;
+  // Worker loops run while this holds. On Windows the threads end with the
+  // process; simulated platforms end them to join them.
+  virtual bool KeepRunning() = 0;
 };
 
 }  // namespace varkel
