@@ -2,6 +2,7 @@
 // Up to twelve named macros of up to 255 steps, referred to by slot.
 #include <array>
 #include <cstdint>
+#include <mutex>
 
 namespace varkel {
 
@@ -25,10 +26,22 @@ struct Macro {
   bool operator==(const Macro&) const = default;
 };
 
+// A slot that holds no macro: what adding a macro starts from and what
+// deleting one leaves behind.
+inline Macro FreeMacroSlot() {
+  Macro m;
+  m.repeatCount = 1;
+  return m;
+}
+
+// Only the interface thread changes the table, and it holds `lock` while it
+// does; the driver thread holds `lock` for each read during playback, so an
+// edit is seen from the next step it reads.
 struct MacroTable {
   std::array<Macro, kMacroSlots> macros{};
   std::int16_t macroCount = 0;
   int currentMacro = 0;
+  mutable std::mutex lock;
 };
 
 }  // namespace varkel

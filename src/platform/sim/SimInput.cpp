@@ -1,0 +1,157 @@
+#include "platform/sim/SimInput.h"
+
+#include <array>
+#include <cstdio>
+#include <utility>
+
+namespace varkel::sim {
+
+namespace {
+
+constexpr const char* kComputerFolder = "::{20D04FE0-3AEA-1069-A2D8-08002B30309D}";
+
+struct ScanCode {
+  std::uint8_t virtualKey;
+  std::uint8_t scanCode;
+};
+
+// The US layout's answers to MapVirtualKeyW(vk, 0). Extended keys give the
+// scan code without its E0 prefix.
+constexpr ScanCode kUsScanCodes[] = {
+    {0x08, 0x0E}, {0x09, 0x0F}, {0x0C, 0x4C}, {0x0D, 0x1C}, {0x10, 0x2A}, {0x11, 0x1D},
+    {0x12, 0x38}, {0x13, 0x45}, {0x14, 0x3A}, {0x1B, 0x01}, {0x20, 0x39}, {0x21, 0x49},
+    {0x22, 0x51}, {0x23, 0x4F}, {0x24, 0x47}, {0x25, 0x4B}, {0x26, 0x48}, {0x27, 0x4D},
+    {0x28, 0x50}, {0x2C, 0x54}, {0x2D, 0x52}, {0x2E, 0x53},
+    // 0 .. 9
+    {0x30, 0x0B}, {0x31, 0x02}, {0x32, 0x03}, {0x33, 0x04}, {0x34, 0x05}, {0x35, 0x06},
+    {0x36, 0x07}, {0x37, 0x08}, {0x38, 0x09}, {0x39, 0x0A},
+    // A .. Z
+    {0x41, 0x1E}, {0x42, 0x30}, {0x43, 0x2E}, {0x44, 0x20}, {0x45, 0x12}, {0x46, 0x21},
+    {0x47, 0x22}, {0x48, 0x23}, {0x49, 0x17}, {0x4A, 0x24}, {0x4B, 0x25}, {0x4C, 0x26},
+    {0x4D, 0x32}, {0x4E, 0x31}, {0x4F, 0x18}, {0x50, 0x19}, {0x51, 0x10}, {0x52, 0x13},
+    {0x53, 0x1F}, {0x54, 0x14}, {0x55, 0x16}, {0x56, 0x2F}, {0x57, 0x11}, {0x58, 0x2D},
+    {0x59, 0x15}, {0x5A, 0x2C},
+    {0x5B, 0x5B}, {0x5C, 0x5C}, {0x5D, 0x5D}, {0x5F, 0x5F},
+    // numeric keypad
+    {0x60, 0x52}, {0x61, 0x4F}, {0x62, 0x50}, {0x63, 0x51}, {0x64, 0x4B}, {0x65, 0x4C},
+    {0x66, 0x4D}, {0x67, 0x47}, {0x68, 0x48}, {0x69, 0x49}, {0x6A, 0x37}, {0x6B, 0x4E},
+    {0x6D, 0x4A}, {0x6E, 0x53}, {0x6F, 0x35},
+    // F1 .. F24
+    {0x70, 0x3B}, {0x71, 0x3C}, {0x72, 0x3D}, {0x73, 0x3E}, {0x74, 0x3F}, {0x75, 0x40},
+    {0x76, 0x41}, {0x77, 0x42}, {0x78, 0x43}, {0x79, 0x44}, {0x7A, 0x57}, {0x7B, 0x58},
+    {0x7C, 0x64}, {0x7D, 0x65}, {0x7E, 0x66}, {0x7F, 0x67}, {0x80, 0x68}, {0x81, 0x69},
+    {0x82, 0x6A}, {0x83, 0x6B}, {0x84, 0x6C}, {0x85, 0x6D}, {0x86, 0x6E}, {0x87, 0x76},
+    {0x90, 0x45}, {0x91, 0x46},
+    // left and right Shift, Ctrl, Alt
+    {0xA0, 0x2A}, {0xA1, 0x36}, {0xA2, 0x1D}, {0xA3, 0x1D}, {0xA4, 0x38}, {0xA5, 0x38},
+    // browser, volume, media and launch keys
+    {0xA6, 0x6A}, {0xA7, 0x69}, {0xA8, 0x67}, {0xA9, 0x68}, {0xAA, 0x65}, {0xAB, 0x66},
+    {0xAC, 0x32}, {0xAD, 0x20}, {0xAE, 0x2E}, {0xAF, 0x30}, {0xB0, 0x19}, {0xB1, 0x10},
+    {0xB2, 0x24}, {0xB3, 0x22}, {0xB4, 0x6C}, {0xB5, 0x6D}, {0xB6, 0x6B}, {0xB7, 0x21},
+    // punctuation
+    {0xBA, 0x27}, {0xBB, 0x0D}, {0xBC, 0x33}, {0xBD, 0x0C}, {0xBE, 0x34}, {0xBF, 0x35},
+    {0xC0, 0x29}, {0xDB, 0x1A}, {0xDC, 0x2B}, {0xDD, 0x1B}, {0xDE, 0x28}, {0xE2, 0x56},
+};
+
+constexpr std::array<std::uint8_t, 256> MakeScanTable() {
+  std::array<std::uint8_t, 256> table{};
+  for (const ScanCode& s : kUsScanCodes) table[s.virtualKey] = s.scanCode;
+  return table;
+}
+constexpr std::array<std::uint8_t, 256> kScanTable = MakeScanTable();
+
+const char* ButtonName(MouseButton button) {
+  switch (button) {
+    case MouseButton::Left: return "left";
+    case MouseButton::Right: return "right";
+    case MouseButton::Middle: return "middle";
+  }
+  return "?";
+}
+
+}  // namespace
+
+std::uint32_t UsScanCodeOf(std::uint8_t virtualKey) { return kScanTable[virtualKey]; }
+
+std::string DescribeInput(const InputRecord& r) {
+  char line[96];
+  switch (r.kind) {
+    case InputRecord::Kind::Key:
+      std::snprintf(line, sizeof line, "key %02X %s scan=%02X%s", r.key.virtualKey,
+                    r.key.keyUp ? "up" : "down", r.key.scanCode, r.key.extended ? " ext" : "");
+      return line;
+    case InputRecord::Kind::Mouse:
+      return std::string("mouse ") + ButtonName(r.button) + (r.down ? " down" : " up");
+    case InputRecord::Kind::OpenComputerFolder:
+      return std::string("open ") + kComputerFolder;
+    case InputRecord::Kind::Lock:
+      return "lock";
+    case InputRecord::Kind::Run:
+      return "run " + r.commandLine;
+  }
+  return "?";
+}
+
+void SimInput::Record(InputRecord record) {
+  record.timeUs = world_.NowUs();
+  std::lock_guard lock(mutex_);
+  events_.push_back(record);
+  if (observer_) observer_(events_.back());
+}
+
+void SimInput::SendKey(const KeyEvent& key) {
+  InputRecord r;
+  r.kind = InputRecord::Kind::Key;
+  r.key = key;
+  Record(std::move(r));
+}
+
+void SimInput::SendMouseButton(MouseButton button, bool down) {
+  InputRecord r;
+  r.kind = InputRecord::Kind::Mouse;
+  r.button = button;
+  r.down = down;
+  Record(std::move(r));
+}
+
+void SimInput::OpenComputerFolder() {
+  InputRecord r;
+  r.kind = InputRecord::Kind::OpenComputerFolder;
+  Record(std::move(r));
+}
+
+void SimInput::LockWorkstation() {
+  InputRecord r;
+  r.kind = InputRecord::Kind::Lock;
+  Record(std::move(r));
+}
+
+void SimInput::StartProgram(std::string_view commandLine) {
+  InputRecord r;
+  r.kind = InputRecord::Kind::Run;
+  r.commandLine = commandLine;
+  Record(std::move(r));
+}
+
+void SimInput::SetObserver(std::function<void(const InputRecord&)> observer) {
+  std::lock_guard lock(mutex_);
+  observer_ = std::move(observer);
+}
+
+std::vector<InputRecord> SimInput::Events() const {
+  std::lock_guard lock(mutex_);
+  return events_;
+}
+
+std::vector<std::string> SimInput::Lines() const {
+  std::vector<std::string> lines;
+  for (const InputRecord& r : Events()) lines.push_back(DescribeInput(r));
+  return lines;
+}
+
+void SimInput::Clear() {
+  std::lock_guard lock(mutex_);
+  events_.clear();
+}
+
+}  // namespace varkel::sim
