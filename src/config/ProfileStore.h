@@ -22,5 +22,7 @@ void SaveDpiLevel(IniFiles& ini, std::u16string_view file, std::int32_t number,
                   const ProfileModel& model);
 // "CurConfig" of "Init" becomes currentProfile, then that profile is loaded.
 void LoadCurrentProfile(IniFiles& ini, const AppPaths& paths, ProfileModel& model);
+// Writes currentProfile as "CurConfig" of "Init" (done only on apply).
+void SaveCurrentProfileNumber(IniFiles& ini, const AppPaths& paths, const ProfileModel& model);
 
 }  // namespace varkel
