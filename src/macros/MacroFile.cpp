@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "config/DecimalText.h"
+
 namespace varkel {
 
 namespace {
@@ -13,32 +15,6 @@ constexpr int kRepeatModeField = 40;
 constexpr int kRepeatCountField = 41;  // low byte, then high byte
 constexpr int kEventCountField = 43;
 constexpr int kFirstStepField = 44;  // four fields per step
-
-// Leading blanks and a sign, then digits up to the first non-digit; no digits
-// give 0. Saturates rather than overflowing on absurdly long digit runs.
-int ParseLeadingInt(std::u16string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-  long long value = 0;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-    value = std::min<long long>(value * 10 + (text[i] - u'0'), 1LL << 40);
-  }
-  return static_cast<int>(std::clamp<long long>(negative ? -value : value, -(1LL << 31), (1LL << 31) - 1));
-}
-
-std::u16string Decimal(int value) {
-  std::u16string digits;
-  const bool negative = value < 0;
-  long long v = negative ? -static_cast<long long>(value) : value;
-  do {
-    digits.insert(digits.begin(), static_cast<char16_t>(u'0' + v % 10));
-    v /= 10;
-  } while (v != 0);
-  if (negative) digits.insert(digits.begin(), u'-');
-  return digits;
-}
 
 // The macro's bytes in field order.
 std::array<std::uint8_t, kMacroFields> ToFields(const Macro& m) {
@@ -94,7 +70,7 @@ Macro DecodeMacro(std::u16string_view value) {
   value = value.substr(0, kMacroValueChars);
   std::array<std::uint8_t, kMacroFields> fields{};
   for (std::size_t i = 0; i < fields.size() && 3 * i < value.size(); ++i) {
-    fields[i] = static_cast<std::uint8_t>(ParseLeadingInt(value.substr(3 * i, 3)) & 0xFF);
+    fields[i] = static_cast<std::uint8_t>(ParseDecimal(value.substr(3 * i, 3)) & 0xFF);
   }
   return FromFields(fields);
 }
@@ -104,12 +80,12 @@ void LoadMacros(MacroFileContext& ctx, std::u16string_view path, MacroTable& tab
 
   // The file is read before the table is locked: the driver thread may be
   // playing from it meanwhile.
-  const int stored = ParseLeadingInt(ctx.ini.Read(path, kSection, kCountKey, 3));
+  const int stored = ParseDecimal(ctx.ini.Read(path, kSection, kCountKey, 3));
   const int count = std::clamp(stored, 0, kMacroSlots);
   std::array<Macro, kMacroSlots> loaded;
   loaded.fill(FreeMacroSlot());
   for (int slot = 0; slot < count; ++slot) {
-    loaded[slot] = DecodeMacro(ctx.ini.Read(path, kSection, Decimal(slot), kMacroValueChars + 1));
+    loaded[slot] = DecodeMacro(ctx.ini.Read(path, kSection, FormatDecimal(slot), kMacroValueChars + 1));
   }
 
   std::lock_guard guard(table.lock);
@@ -120,9 +96,9 @@ void LoadMacros(MacroFileContext& ctx, std::u16string_view path, MacroTable& tab
 
 void SaveMacros(IniFiles& ini, std::u16string_view path, const MacroTable& table) {
   const int count = std::clamp<int>(table.macroCount, 0, kMacroSlots);
-  ini.Write(path, kSection, kCountKey, Decimal(count));
+  ini.Write(path, kSection, kCountKey, FormatDecimal(count));
   for (int slot = 0; slot < count; ++slot) {
-    ini.Write(path, kSection, Decimal(slot), EncodeMacro(table.macros[slot]));
+    ini.Write(path, kSection, FormatDecimal(slot), EncodeMacro(table.macros[slot]));
   }
 }
 

@@ -1,0 +1,82 @@
+#include "platform/portable/StdThreads.h"
+
+#include <chrono>
+#include <condition_variable>
+
+namespace varkel {
+
+std::int64_t StdClock::NowUs() {
+  using namespace std::chrono;
+  return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void StdClock::SleepMs(std::uint32_t ms) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+  std::this_thread::sleep_until(deadline);
+}
+
+struct StdThreads::WakeupState {
+  std::mutex mutex;
+  std::condition_variable changed;
+  bool raised = false;
+  bool closed = false;  // the threads are stopping: every Wait returns
+};
+
+namespace {
+
+class StdWakeup final : public Wakeup {
+ public:
+  explicit StdWakeup(std::shared_ptr<StdThreads::WakeupState> state) : state_(std::move(state)) {}
+  void Raise() override {
+    {
+      std::lock_guard lock(state_->mutex);
+      state_->raised = true;
+    }
+    state_->changed.notify_one();
+  }
+  void Wait() override {
+    std::unique_lock lock(state_->mutex);
+    state_->changed.wait(lock, [this] { return state_->raised || state_->closed; });
+    state_->raised = false;
+  }
+
+ private:
+  std::shared_ptr<StdThreads::WakeupState> state_;
+};
+
+}  // namespace
+
+StdThreads::~StdThreads() { StopAll(); }
+
+void StdThreads::Start(std::function<void()> body, ThreadPriority) {
+  std::lock_guard lock(mutex_);
+  threads_.emplace_back(std::move(body));
+}
+
+std::unique_ptr<Wakeup> StdThreads::MakeWakeup() {
+  auto state = std::make_shared<WakeupState>();
+  std::lock_guard lock(mutex_);
+  wakeups_.push_back(state);
+  return std::make_unique<StdWakeup>(std::move(state));
+}
+
+void StdThreads::StopAll() {
+  running_.store(false, std::memory_order_release);
+  std::vector<std::thread> threads;
+  {
+    std::lock_guard lock(mutex_);
+    for (auto& w : wakeups_) {
+      {
+        std::lock_guard wl(w->mutex);
+        w->closed = true;
+      }
+      w->changed.notify_all();
+    }
+    threads.swap(threads_);
+  }
+  for (auto& t : threads) {
+    if (t.joinable()) t.join();
+  }
+}
+
+}  // namespace varkel

@@ -1,0 +1,120 @@
+#include "platform/win32/Win32Threads.h"
+
+#include <windows.h>
+#include <timeapi.h>
+
+#ifndef CREATE_WAITABLE_TIMER_HIGH_RESOLUTION
+#define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
+#endif
+
+namespace varkel::win32 {
+
+namespace {
+
+std::int64_t PerformanceFrequency() {
+  LARGE_INTEGER f;
+  QueryPerformanceFrequency(&f);
+  return f.QuadPart;
+}
+
+// One timer per thread, closed when the thread ends.
+struct ThreadTimer {
+  HANDLE handle = CreateWaitableTimerExW(nullptr, nullptr, CREATE_WAITABLE_TIMER_HIGH_RESOLUTION,
+                                         TIMER_ALL_ACCESS);
+  ~ThreadTimer() {
+    if (handle) CloseHandle(handle);
+  }
+};
+
+}  // namespace
+
+std::int64_t Win32Clock::NowUs() {
+  static const std::int64_t frequency = PerformanceFrequency();
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return now.QuadPart / frequency * 1'000'000 + now.QuadPart % frequency * 1'000'000 / frequency;
+}
+
+void Win32Clock::SleepMs(std::uint32_t ms) {
+  if (ms == 0) {
+    Sleep(0);
+    return;
+  }
+  thread_local ThreadTimer timer;
+  if (timer.handle) {
+    LARGE_INTEGER due;
+    due.QuadPart = -static_cast<LONGLONG>(ms) * 10'000;  // relative, in 100 ns
+    if (SetWaitableTimer(timer.handle, &due, 0, nullptr, nullptr, FALSE)) {
+      WaitForSingleObject(timer.handle, INFINITE);
+      return;
+    }
+  }
+  timeBeginPeriod(1);
+  Sleep(ms);
+  timeEndPeriod(1);
+}
+
+struct Win32Threads::Event {
+  HANDLE handle = CreateEventW(nullptr, FALSE, FALSE, nullptr);  // auto-reset
+  ~Event() {
+    if (handle) CloseHandle(handle);
+  }
+};
+
+namespace {
+
+class Win32Wakeup final : public Wakeup {
+ public:
+  Win32Wakeup(std::shared_ptr<Win32Threads::Event> event, std::atomic<bool>& running)
+      : event_(std::move(event)), running_(running) {}
+  void Raise() override { SetEvent(event_->handle); }
+  void Wait() override {
+    WaitForSingleObject(event_->handle, INFINITE);
+    // Once the threads stop, the event stays set for every later Wait.
+    if (!running_.load(std::memory_order_acquire)) SetEvent(event_->handle);
+  }
+
+ private:
+  std::shared_ptr<Win32Threads::Event> event_;
+  std::atomic<bool>& running_;
+};
+
+}  // namespace
+
+Win32Threads::~Win32Threads() {
+  std::lock_guard lock(mutex_);
+  for (auto& t : threads_) {
+    if (t.joinable()) t.detach();
+  }
+}
+
+void Win32Threads::Start(std::function<void()> body, ThreadPriority priority) {
+  const int level = priority == ThreadPriority::Highest ? THREAD_PRIORITY_HIGHEST : THREAD_PRIORITY_NORMAL;
+  std::lock_guard lock(mutex_);
+  threads_.emplace_back([body = std::move(body), level] {
+    SetThreadPriority(GetCurrentThread(), level);
+    body();
+  });
+}
+
+std::unique_ptr<Wakeup> Win32Threads::MakeWakeup() {
+  auto event = std::make_shared<Event>();
+  std::lock_guard lock(mutex_);
+  events_.push_back(event);
+  return std::make_unique<Win32Wakeup>(std::move(event), running_);
+}
+
+void Win32Threads::StopAll() {
+  running_.store(false, std::memory_order_release);
+  std::vector<std::thread> threads;
+  {
+    std::lock_guard lock(mutex_);
+    for (auto& e : events_) SetEvent(e->handle);
+    threads.swap(threads_);
+  }
+  for (auto& t : threads) {
+    if (t.joinable()) t.join();
+  }
+}
+
+}  // namespace varkel::win32
