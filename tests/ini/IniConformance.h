@@ -1,0 +1,156 @@
+#pragma once
+// The ini conformance table and the code that runs it against any IniFiles:
+// PortableIni natively, Win32Ini under Wine, and varkel-ini in both builds.
+// A case gives a file's bytes, a sequence of reads and writes, and the bytes
+// the file ends with; Wine's results are given where Wine is not Windows.
+#include <cstddef>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/Ini.h"
+
+namespace varkel::ini_conformance {
+
+enum class Encoding { kNoFile, kAnsi, kUtf16 };
+
+// kAnsi text holds one character per byte (0..255); kUtf16 text is written
+// after an FF FE byte-order mark.
+struct FileBytes {
+  Encoding encoding = Encoding::kNoFile;
+  std::u16string_view text;
+};
+
+inline FileBytes NoFile() { return {Encoding::kNoFile, {}}; }
+inline FileBytes Ansi(std::u16string_view bytes) { return {Encoding::kAnsi, bytes}; }
+inline FileBytes Utf16(std::u16string_view text) { return {Encoding::kUtf16, text}; }
+
+struct Op {
+  bool write = false;
+  std::u16string_view section;
+  std::u16string_view key;
+  std::u16string_view value;  // written value, or the default of a read
+  std::size_t capacity = 0;
+  std::u16string_view expected;  // read result on Windows
+  std::optional<std::u16string_view> wineExpected;
+};
+
+inline Op Get(std::u16string_view section, std::u16string_view key, std::size_t capacity,
+              std::u16string_view def, std::u16string_view expected,
+              std::optional<std::u16string_view> wineExpected = std::nullopt) {
+  return {false, section, key, def, capacity, expected, wineExpected};
+}
+inline Op Set(std::u16string_view section, std::u16string_view key, std::u16string_view value) {
+  return {true, section, key, value, 0, {}, std::nullopt};
+}
+
+struct Case {
+  std::string_view name;
+  FileBytes before;
+  std::vector<Op> ops;
+  std::optional<FileBytes> after;  // none: the file is left as it was
+  std::optional<FileBytes> wineAfter;
+};
+
+inline const std::vector<Case>& Cases() {
+  static const std::vector<Case> cases = {
+#include "ini/conformance_cases.inc"
+  };
+  return cases;
+}
+
+inline std::string ToBytes(const FileBytes& file) {
+  std::string bytes;
+  if (file.encoding == Encoding::kUtf16) bytes = "\xFF\xFE";
+  for (const char16_t c : file.text) {
+    bytes += static_cast<char>(c & 0xFF);
+    if (file.encoding == Encoding::kUtf16) bytes += static_cast<char>(c >> 8);
+  }
+  return bytes;
+}
+
+inline std::string Utf8(std::u16string_view text) {
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    char32_t c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size()) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+    }
+    if (c < 0x80) {
+      out += static_cast<char>(c);
+    } else if (c < 0x800) {
+      out += static_cast<char>(0xC0 | c >> 6);
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      out += static_cast<char>(0xE0 | c >> 12);
+      out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | c >> 18);
+      out += static_cast<char>(0x80 | (c >> 12 & 0x3F));
+      out += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+inline std::string Printable(std::string_view bytes) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  for (const char b : bytes) {
+    const auto byte = static_cast<unsigned char>(b);
+    if (byte >= 0x20 && byte < 0x7F && byte != '\\') {
+      out += b;
+    } else {
+      out += "\\x";
+      out += kHex[byte >> 4];
+      out += kHex[byte & 0xF];
+    }
+  }
+  return out;
+}
+
+// Runs one case: filePath is where the ini under test finds the file, hostFile
+// the same file as this process opens it. Returns what went wrong, one line a
+// fault; empty when the case passes.
+inline std::vector<std::string> RunCase(const Case& c, IniFiles& ini, std::u16string_view filePath,
+                                        const std::filesystem::path& hostFile, bool wine) {
+  std::vector<std::string> faults;
+  std::error_code error;
+  std::filesystem::remove(hostFile, error);
+  if (c.before.encoding != Encoding::kNoFile) {
+    std::ofstream(hostFile, std::ios::binary) << ToBytes(c.before);
+  }
+  for (std::size_t i = 0; i < c.ops.size(); ++i) {
+    const Op& op = c.ops[i];
+    if (op.write) {
+      ini.Write(filePath, op.section, op.key, op.value);
+      continue;
+    }
+    const std::u16string_view expected = wine && op.wineExpected ? *op.wineExpected : op.expected;
+    const std::u16string got = ini.Read(filePath, op.section, op.key, op.capacity, op.value);
+    if (got != expected) {
+      faults.push_back("op " + std::to_string(i + 1) + " read [" + Utf8(op.section) + "] " +
+                       Utf8(op.key) + ": got \"" + Utf8(got) + "\", want \"" + Utf8(expected) +
+                       "\"");
+    }
+  }
+  const FileBytes& after = wine && c.wineAfter ? *c.wineAfter : c.after.value_or(c.before);
+  std::string got = "(no file)";
+  if (std::ifstream in{hostFile, std::ios::binary}) {
+    got.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  const std::string want = after.encoding == Encoding::kNoFile ? "(no file)" : ToBytes(after);
+  if (got != want) {
+    faults.push_back("file: got \"" + Printable(got) + "\", want \"" + Printable(want) + "\"");
+  }
+  std::filesystem::remove(hostFile, error);
+  return faults;
+}
+
+}  // namespace varkel::ini_conformance
