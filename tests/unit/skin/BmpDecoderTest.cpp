@@ -1,0 +1,144 @@
+#include "platform/portable/BmpDecoder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace varkel {
+namespace {
+
+struct BmpSpec {
+  std::int32_t width = 3;
+  std::int32_t height = 2;  // negative: top-down
+  std::uint16_t bitCount = 24;
+  std::uint32_t compression = 0;
+  std::uint32_t headerSize = 40;
+  std::uint32_t masks[3] = {0x00FF0000, 0x0000FF00, 0x000000FF};
+};
+
+void Put(std::vector<std::uint8_t>& out, std::uint32_t v, int bytes) {
+  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+}
+
+// The colour of pixel (x, y), y counted from the top of the picture.
+Rgb ColourAt(std::int32_t x, std::int32_t y) {
+  return {static_cast<std::uint8_t>(10 + x), static_cast<std::uint8_t>(100 + y),
+          static_cast<std::uint8_t>(200 + x + y)};
+}
+
+std::vector<std::uint8_t> MakeBmp(const BmpSpec& spec) {
+  const bool withMasks = spec.compression == 3;
+  const std::uint32_t masksSize = withMasks && spec.headerSize == 40 ? 12 : 0;
+  const std::uint32_t offset = 14 + spec.headerSize + masksSize;
+  const std::int32_t rows = spec.height < 0 ? -spec.height : spec.height;
+  const std::int32_t columns = std::max(spec.width, 0);
+  const std::uint32_t stride = (static_cast<std::uint32_t>(columns) * spec.bitCount + 31) / 32 * 4;
+  std::vector<std::uint8_t> out{'B', 'M'};
+  Put(out, offset + stride * static_cast<std::uint32_t>(rows), 4);
+  Put(out, 0, 4);
+  Put(out, offset, 4);
+  Put(out, spec.headerSize, 4);
+  Put(out, static_cast<std::uint32_t>(spec.width), 4);
+  Put(out, static_cast<std::uint32_t>(spec.height), 4);
+  Put(out, 1, 2);
+  Put(out, spec.bitCount, 2);
+  Put(out, spec.compression, 4);
+  Put(out, stride * static_cast<std::uint32_t>(rows), 4);
+  for (int i = 0; i < 4; ++i) Put(out, 0, 4);
+  if (withMasks)
+    for (std::uint32_t m : spec.masks) Put(out, m, 4);
+  out.resize(offset, 0);
+  for (std::int32_t fileRow = 0; fileRow < rows; ++fileRow) {
+    const std::int32_t y = spec.height < 0 ? fileRow : rows - 1 - fileRow;
+    const std::size_t start = out.size();
+    for (std::int32_t x = 0; x < columns; ++x) {
+      const Rgb c = ColourAt(x, y);
+      out.insert(out.end(), {c.b, c.g, c.r});
+      if (spec.bitCount == 32) out.push_back(0x7F);
+    }
+    out.resize(start + stride, 0xEE);  // padding that must not be read as a pixel
+  }
+  return out;
+}
+
+void ExpectPicture(const std::optional<Bitmap>& bitmap, std::int32_t width, std::int32_t height) {
+  ASSERT_TRUE(bitmap);
+  ASSERT_EQ(bitmap->Width(), width);
+  ASSERT_EQ(bitmap->Height(), height);
+  for (std::int32_t y = 0; y < height; ++y)
+    for (std::int32_t x = 0; x < width; ++x) ASSERT_EQ(bitmap->At(x, y), ColourAt(x, y)) << x << "," << y;
+}
+
+TEST(BmpDecoder, DecodesUncompressedTrueColour) {
+  struct Case {
+    const char* what;
+    BmpSpec spec;
+  };
+  const Case cases[] = {
+      {"24-bit bottom-up with row padding", {3, 2, 24}},
+      {"24-bit top-down", {5, -3, 24}},
+      {"32-bit bottom-up", {3, 4, 32}},
+      {"32-bit top-down", {2, -2, 32}},
+      {"32-bit with plain colour masks", {3, 2, 32, 3}},
+      {"32-bit, version 5 header with masks inside", {3, 2, 32, 3, 124}},
+      {"one pixel", {1, 1, 24}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::int32_t rows = c.spec.height < 0 ? -c.spec.height : c.spec.height;
+    ExpectPicture(DecodeBmp(MakeBmp(c.spec)), c.spec.width, rows);
+  }
+}
+
+TEST(BmpDecoder, RefusesWhatItDoesNotDecode) {
+  struct Case {
+    const char* what;
+    BmpSpec spec;
+  };
+  const Case cases[] = {
+      {"8-bit palette", {4, 2, 8}},
+      {"16-bit", {4, 2, 16}},
+      {"run-length compressed", {4, 2, 24, 1}},
+      {"24-bit with bit fields", {4, 2, 24, 3}},
+      {"unusual colour masks", {3, 2, 32, 3, 40, {0xFF, 0xFF00, 0xFF0000}}},
+      {"old 12-byte header", {4, 2, 24, 0, 12}},
+      {"zero width", {0, 2, 24}},
+      {"negative width", {-3, 2, 24}},
+      {"zero height", {3, 0, 24}},
+  };
+  for (const Case& c : cases) EXPECT_FALSE(DecodeBmp(MakeBmp(c.spec))) << c.what;
+}
+
+TEST(BmpDecoder, HostileFilesDecodeToNothing) {
+  const std::vector<std::uint8_t> good = MakeBmp({7, 5, 24});
+  // Every cut short of the last pixel fails; the full file and one without
+  // the last row's padding succeed.
+  const std::size_t padding = 24 - 7 * 3;
+  const std::size_t lastPixelEnd = good.size() - padding;
+  for (std::size_t size = 0; size < good.size(); ++size) {
+    const auto bitmap = DecodeBmp(std::span(good.data(), size));
+    EXPECT_EQ(bitmap.has_value(), size >= lastPixelEnd) << size;
+  }
+
+  struct Patch {
+    const char* what;
+    std::size_t at;
+    std::uint32_t value;
+  };
+  const Patch patches[] = {
+      {"pixels past the end", 10, 0xFFFFFFF0},
+      {"huge width", 18, 0x7FFFFFFF},
+      {"most negative height", 22, 0x80000000},
+      {"huge height", 22, 0x10000000},
+      {"not a bitmap", 0, 0x00004D42 ^ 0x0101},
+      {"two planes", 26, 0x00180002},
+  };
+  for (const Patch& p : patches) {
+    std::vector<std::uint8_t> bytes = good;
+    for (int i = 0; i < 4; ++i) bytes[p.at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(p.value >> (8 * i));
+    EXPECT_FALSE(DecodeBmp(bytes)) << p.what;
+  }
+}
+
+}  // namespace
+}  // namespace varkel
