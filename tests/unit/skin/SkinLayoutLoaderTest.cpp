@@ -33,13 +33,13 @@ void FillSkin(testing::FakeIni& ini, const std::function<bool(const std::u16stri
   };
   auto table = [&](const std::u16string& file, int count) {
     for (int k = 0; k < count; ++k)
-      set(file, u"BUTTONPOS", k, u"e," + Num(k) + u",1,2,3,t" + Num(k) + u",");
+      set(file, u"BUTTONPOS", k, std::u16string(u"e,").append(Num(k)).append(u",1,2,3,t").append(Num(k)).append(u","));
   };
   table(kMain, 80);
   table(kColour, 12);
   table(kAdvanced, 20);
   table(kWarning, 3);
-  for (int k = 1; k <= 54; ++k) set(kMain, u"FUN_STRING", k, u"f" + Num(k));
+  for (int k = 1; k <= 54; ++k) set(kMain, u"FUN_STRING", k, std::u16string(u"f").append(Num(k)));
   set(kAdvanced, u"EDIT", 3, u"repeat,10,20,30,40,,");
   set(kAdvanced, u"EDIT", 4, u"name,11,21,31,41,,");
   set(kAdvanced, u"MACRODISPLAY", 1, u"macros,12,22,32,42,,");
