@@ -1,0 +1,36 @@
+#pragma once
+// Window message numbers as the system defines them, for the portable
+// window classes' message maps.
+#include <cstdint>
+
+namespace varkel::msg {
+
+inline constexpr std::uint32_t kDestroy = 0x0002;
+inline constexpr std::uint32_t kPaint = 0x000F;
+inline constexpr std::uint32_t kClose = 0x0010;
+inline constexpr std::uint32_t kEraseBackground = 0x0014;
+inline constexpr std::uint32_t kEndSession = 0x0016;
+inline constexpr std::uint32_t kShowWindow = 0x0018;
+inline constexpr std::uint32_t kDrawItem = 0x002B;
+inline constexpr std::uint32_t kMeasureItem = 0x002C;
+inline constexpr std::uint32_t kQueryDragIcon = 0x0037;
+inline constexpr std::uint32_t kKeyDown = 0x0100;
+inline constexpr std::uint32_t kKeyUp = 0x0101;
+inline constexpr std::uint32_t kChar = 0x0102;
+inline constexpr std::uint32_t kSysKeyDown = 0x0104;
+inline constexpr std::uint32_t kInitDialog = 0x0110;
+inline constexpr std::uint32_t kCommand = 0x0111;
+inline constexpr std::uint32_t kSysCommand = 0x0112;
+inline constexpr std::uint32_t kCtlColorEdit = 0x0133;
+inline constexpr std::uint32_t kCtlColorListBox = 0x0134;
+inline constexpr std::uint32_t kCtlColorStatic = 0x0138;
+inline constexpr std::uint32_t kMouseMove = 0x0200;
+inline constexpr std::uint32_t kLeftButtonDown = 0x0201;
+inline constexpr std::uint32_t kLeftButtonUp = 0x0202;
+inline constexpr std::uint32_t kLeftButtonDoubleClick = 0x0203;
+inline constexpr std::uint32_t kRightButtonDown = 0x0204;
+inline constexpr std::uint32_t kRightButtonUp = 0x0205;
+inline constexpr std::uint32_t kDeviceChange = 0x0219;
+inline constexpr std::uint32_t kUser = 0x0400;
+
+}  // namespace varkel::msg

@@ -1,0 +1,66 @@
+#pragma once
+// A window as the portable window classes see it, and the class side of a
+// window: the platform forwards every message of the window to its class
+// and does nothing else of its own.
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace varkel {
+
+// Opaque identity of a window on the platform; 0 is no window.
+using WindowId = std::uintptr_t;
+
+struct WindowMessage {
+  WindowId target = 0;  // the window the message is for
+  std::uint32_t id = 0;
+  std::uintptr_t wParam = 0;
+  std::intptr_t lParam = 0;
+};
+
+inline std::uint16_t LowWord(std::uintptr_t value) { return static_cast<std::uint16_t>(value & 0xFFFF); }
+inline std::uint16_t HighWord(std::uintptr_t value) { return static_cast<std::uint16_t>((value >> 16) & 0xFFFF); }
+
+// The system's show commands, by their numbers.
+enum class ShowCommand : int { Hide = 0, Show = 5, Minimize = 6, Restore = 9 };
+
+// What a window class asks of its own window.
+class Window {
+ public:
+  virtual ~Window() = default;
+  virtual WindowId Id() const = 0;
+  virtual void SetTitle(std::u16string_view title) = 0;
+  // The big icon of the title bar and the task switcher, from the icon resource.
+  virtual void SetLargeIcon(int iconId) = 0;
+  virtual void Show(ShowCommand command) = 0;
+  // Destroys the window; a modal run of it ends.
+  virtual void Destroy() = 0;
+  // Ends a modal run with this result; the window is destroyed after.
+  virtual void EndModal(int result) = 0;
+};
+
+// Handled messages give the value the window answers; nullopt hands the
+// message to the platform's default handling.
+using MessageResult = std::optional<std::intptr_t>;
+
+// The portable side of a window.
+class WindowClass {
+ public:
+  virtual ~WindowClass() = default;
+
+  virtual MessageResult OnMessage(const WindowMessage& message) = 0;
+
+  // Sees each message the window's loop takes from the queue before it is
+  // dispatched (keyboard and child-window messages included); true swallows it.
+  virtual bool PreTranslate(const WindowMessage&) { return false; }
+
+  // Set by the platform from just before the first message to the
+  // window's destruction; null while the class has no window.
+  void Attach(Window* window) { window_ = window; }
+  Window* AttachedWindow() const { return window_; }
+
+ protected:
+  Window* window_ = nullptr;
+};
+
+}  // namespace varkel

@@ -1,0 +1,41 @@
+#pragma once
+// A window of the simulated platform: it keeps what its class asked of it.
+#include <string>
+#include <vector>
+
+#include "platform/Window.h"
+
+namespace varkel::sim {
+
+class SimWindow final : public Window {
+ public:
+  explicit SimWindow(WindowId id = 1) : id_(id) {}
+
+  WindowId Id() const override { return id_; }
+  void SetTitle(std::u16string_view title) override { title_ = title; }
+  void SetLargeIcon(int iconId) override { largeIcon_ = iconId; }
+  void Show(ShowCommand command) override { shows_.push_back(command); }
+  void Destroy() override { destroyed_ = true; }
+  void EndModal(int result) override {
+    modalResult_ = result;
+    modalEnded_ = true;
+  }
+
+  const std::u16string& Title() const { return title_; }
+  int LargeIcon() const { return largeIcon_; }
+  const std::vector<ShowCommand>& Shows() const { return shows_; }
+  bool Destroyed() const { return destroyed_; }
+  bool ModalEnded() const { return modalEnded_; }
+  int ModalResult() const { return modalResult_; }
+
+ private:
+  WindowId id_;
+  std::u16string title_;
+  int largeIcon_ = 0;
+  std::vector<ShowCommand> shows_;
+  bool destroyed_ = false;
+  bool modalEnded_ = false;
+  int modalResult_ = 0;
+};
+
+}  // namespace varkel::sim

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include "app/CZUL_TavrinDlg.h"
+#include "app/ResourceIds.h"
+#include "platform/sim/SimWindow.h"
+
+namespace varkel {
+namespace {
+
+TEST(MainWindow, InitialisationGivesIconAndTitle) {
+  sim::SimWindow window;
+  CZUL_TavrinDlg dialog;
+  dialog.Attach(&window);
+  EXPECT_EQ(dialog.OnMessage({window.Id(), msg::kInitDialog, 0, 0}), MessageResult(1));
+  EXPECT_EQ(window.Title(), u"Varkel游戏鼠");
+  EXPECT_EQ(window.LargeIcon(), IDR_MAINFRAME);
+  EXPECT_TRUE(window.Shows().empty());
+}
+
+TEST(MainWindow, ClosingDestroysTheWindow) {
+  sim::SimWindow window;
+  CZUL_TavrinDlg dialog;
+  dialog.Attach(&window);
+  EXPECT_TRUE(dialog.OnMessage({window.Id(), msg::kClose, 0, 0}).has_value());
+  EXPECT_TRUE(window.Destroyed());
+}
+
+// A window class with a map of each kind of entry, to see how messages are routed.
+class Routed : public WindowClass {
+ public:
+  MessageResult OnMessage(const WindowMessage& message) override;
+  MessageResult OnPaint(const WindowMessage&) { return 10; }
+  MessageResult OnInsert(const WindowMessage& m) { return 20 + (LowWord(m.wParam) - 32802); }
+  MessageResult OnQuit(const WindowMessage&) { return 30; }
+  MessageResult OnSession(const WindowMessage&) { return std::nullopt; }
+  static const MessageMapEntry<Routed> kMap[];
+};
+
+const MessageMapEntry<Routed> Routed::kMap[] = {
+    OnMessageEntry(msg::kPaint, &Routed::OnPaint),
+    OnCommandEntry(32802, 32807, &Routed::OnInsert),
+    OnCommandEntry(32800, 32800, &Routed::OnQuit),
+    OnMessageEntry(msg::kEndSession, &Routed::OnSession),
+};
+
+MessageResult Routed::OnMessage(const WindowMessage& message) {
+  return RouteMessage<Routed>(*this, kMap, message);
+}
+
+TEST(MessageMap, RoutesByMessageAndCommandId) {
+  struct Case {
+    const char* name;
+    std::uint32_t message;
+    std::uintptr_t wParam;
+    MessageResult result;
+  };
+  const Case cases[] = {
+      {"plain message", msg::kPaint, 0, 10},
+      {"first of a command range", msg::kCommand, 32802, 20},
+      {"last of a command range", msg::kCommand, 32807, 25},
+      {"notification code above the id", msg::kCommand, (1u << 16) | 32800, 30},
+      {"command between the ranges", msg::kCommand, 32801, std::nullopt},
+      {"command past the range", msg::kCommand, 32808, std::nullopt},
+      {"message not in the map", msg::kClose, 0, std::nullopt},
+      {"handler asks for the default handling", msg::kEndSession, 1, std::nullopt},
+  };
+  Routed routed;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(routed.OnMessage({1, c.message, c.wParam, 0}), c.result);
+  }
+}
+
+}  // namespace
+}  // namespace varkel
