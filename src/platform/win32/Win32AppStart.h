@@ -1,0 +1,31 @@
+#pragma once
+// The application's start on Windows: the instance mutex, finding the
+// running copy by its title, the common controls, the main window's run.
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/AppStart.h"
+
+namespace varkel::win32 {
+
+// The running executable's full path, as the system gives it into 260 characters.
+std::u16string RunningExecutablePath();
+
+class Win32AppStart final : public AppStart {
+ public:
+  explicit Win32AppStart(std::function<void()> runMainWindow) : runMainWindow_(std::move(runMainWindow)) {}
+
+  bool CreateInstanceMutex(std::u16string_view name) override;
+  void CloseInstanceMutex() override;
+  WindowId FindTopLevelWindow(std::u16string_view title) override;
+  void RestoreWindow(WindowId window) override;
+  void InitCommonControls() override;
+  void RunMainWindow() override { runMainWindow_(); }
+
+ private:
+  std::function<void()> runMainWindow_;
+  HANDLE mutex_ = nullptr;
+};
+
+}  // namespace varkel::win32

@@ -1,0 +1,101 @@
+#include "platform/win32/dialog/DialogWindow.h"
+
+#include "platform/win32/WideText.h"
+
+namespace varkel::win32 {
+namespace {
+
+// Messages whose answer is the dialog procedure's own return value rather
+// than the DWLP_MSGRESULT slot.
+bool AnswersDirectly(UINT message) {
+  switch (message) {
+    case WM_INITDIALOG:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(HINSTANCE instance, WindowClass& windowClass)
+    : instance_(instance), windowClass_(windowClass) {}
+
+DialogWindow::~DialogWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+bool DialogWindow::Create(int templateId, HWND owner) {
+  return CreateDialogParamW(instance_, MAKEINTRESOURCEW(templateId), owner, &DialogWindow::DialogProc,
+                            reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+DialogWindow* DialogWindow::FromHandle(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  HWND root = GetAncestor(hwnd, GA_ROOT);
+  if (!root || GetWindowLongPtrW(root, DWLP_DLGPROC) != reinterpret_cast<LONG_PTR>(&DialogWindow::DialogProc))
+    return nullptr;
+  return reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(root, DWLP_USER));
+}
+
+INT_PTR CALLBACK DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    auto* window = reinterpret_cast<DialogWindow*>(lParam);
+    window->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    window->windowClass_.Attach(window);
+  }
+  auto* window = reinterpret_cast<DialogWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  if (!window) return FALSE;  // messages before WM_INITDIALOG
+  return window->Forward(message, wParam, lParam);
+}
+
+INT_PTR DialogWindow::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
+  HWND hwnd = hwnd_;
+  const MessageResult result = windowClass_.OnMessage(
+      {reinterpret_cast<WindowId>(hwnd), message, static_cast<std::uintptr_t>(wParam),
+       static_cast<std::intptr_t>(lParam)});
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+    windowClass_.Attach(nullptr);
+    hwnd_ = nullptr;
+    if (ownsItself_) delete this;
+    return FALSE;
+  }
+  if (!result) return FALSE;
+  if (AnswersDirectly(message)) return static_cast<INT_PTR>(*result);
+  SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, static_cast<LONG_PTR>(*result));
+  return TRUE;
+}
+
+void DialogWindow::SetTitle(std::u16string_view title) { SetWindowTextW(hwnd_, ToWide(title).c_str()); }
+
+void DialogWindow::SetLargeIcon(int iconId) {
+  HICON icon = LoadIconW(instance_, MAKEINTRESOURCEW(iconId));
+  SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void DialogWindow::Show(ShowCommand command) { ShowWindow(hwnd_, static_cast<int>(command)); }
+
+void DialogWindow::Destroy() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void DialogWindow::EndModal(int result) {
+  modalResult_ = result;
+  modalEnded_ = true;
+  PostMessageW(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop
+}
+
+}  // namespace varkel::win32
