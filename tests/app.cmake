@@ -1,0 +1,20 @@
+# The Windows program as a whole: its resources and imports, and how it
+# behaves under Wine (one window, one copy, closing ends it).
+if(NOT WIN32)
+  return()
+endif()
+
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+add_executable(varkel_probe app/WineProbe.cpp)
+target_link_options(varkel_probe PRIVATE -mconsole)
+target_link_libraries(varkel_probe PRIVATE shell32 user32 kernel32)
+
+add_test(NAME app.resources
+  COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/app/check_resources.py $<TARGET_FILE:varkel_exe>)
+
+foreach(mode second race)
+  add_test(NAME app.wine.${mode}
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh ${mode} $<TARGET_FILE:varkel_exe> $<TARGET_FILE:varkel_probe>)
+  set_tests_properties(app.wine.${mode} PROPERTIES TIMEOUT 300 LABELS wine)
+endforeach()

@@ -1,0 +1,85 @@
+// Looks at and pokes the program's windows and processes from inside the
+// Wine prefix, for the Wine tests.
+//
+//   varkel_probe windows TITLE     number of top-level windows with this title
+//   varkel_probe visible TITLE     1 if the first one is shown and not minimised
+//   varkel_probe hide TITLE        hides it
+//   varkel_probe close TITLE       asks it to close (WM_CLOSE)
+//   varkel_probe processes NAME    number of processes of this executable name
+// Prints the number asked for; exit code 2 on a usage error.
+#include <windows.h>
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct Search {
+  std::wstring title;
+  int count = 0;
+  HWND first = nullptr;
+};
+
+BOOL CALLBACK CountWindow(HWND hwnd, LPARAM param) {
+  auto& search = *reinterpret_cast<Search*>(param);
+  wchar_t text[256] = {};
+  GetWindowTextW(hwnd, text, 256);
+  if (search.title == text) {
+    if (!search.first) search.first = hwnd;
+    ++search.count;
+  }
+  return TRUE;
+}
+
+Search FindWindows(const std::wstring& title) {
+  Search search{title};
+  EnumWindows(&CountWindow, reinterpret_cast<LPARAM>(&search));
+  return search;
+}
+
+int CountProcesses(const std::wstring& name) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return -1;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof(entry);
+  int count = 0;
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry))
+    if (_wcsicmp(entry.szExeFile, name.c_str()) == 0) ++count;
+  CloseHandle(snapshot);
+  return count;
+}
+
+}  // namespace
+
+int main() {
+  int argc = 0;
+  wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+  if (argc != 3) {
+    std::fputs("usage: varkel_probe windows|visible|hide|close|processes NAME\n", stderr);
+    return 2;
+  }
+  const std::wstring command = argv[1];
+  const std::wstring name = argv[2];
+  if (command == L"processes") {
+    std::printf("%d\n", CountProcesses(name));
+    return 0;
+  }
+  const Search found = FindWindows(name);
+  if (command == L"windows") {
+    std::printf("%d\n", found.count);
+  } else if (command == L"visible") {
+    std::printf("%d\n", found.first && IsWindowVisible(found.first) && !IsIconic(found.first) ? 1 : 0);
+  } else if (command == L"hide") {
+    if (found.first) ShowWindow(found.first, SW_HIDE);
+    std::printf("%d\n", found.first ? 1 : 0);
+  } else if (command == L"close") {
+    if (found.first) PostMessageW(found.first, WM_CLOSE, 0, 0);
+    std::printf("%d\n", found.first ? 1 : 0);
+  } else {
+    std::fputs("unknown command\n", stderr);
+    return 2;
+  }
+  return 0;
+}

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# The program under Wine: it shows its window, runs once only, and ends
+# when its window is closed.
+#   wine-app.sh second|race EXE PROBE
+set -u
+mode=$1 exe=$2 probe=$3
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$here/../.." && pwd)
+result=$(mktemp)
+trap 'rm -f "$result"' EXIT
+
+export VARKEL_WINE_HOOK="bash '$here/wine-hook.sh' '$mode' '$exe' '$probe' '$result'"
+timeout 240 "$root/scripts/wine-run" "$exe"
+status=$?
+cat "$result"
+grep -q '^fail' "$result" && exit 1
+grep -q '^done' "$result" || { echo "fail: the checks did not finish"; exit 1; }
+[ "$status" = 0 ] || { echo "fail: the program ended with $status after its window was closed"; exit 1; }
+echo "ok"

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Runs beside the first copy of the program (VARKEL_WINE_HOOK of the Wine
+# test bed) and writes what it saw into RESULT: one "fail: ..." line per
+# fault. Ends the program when done, by asking its window to close.
+#   wine-hook.sh MODE EXE PROBE RESULT
+#   MODE second: a second copy started while the first sits hidden
+#   MODE race:   a second copy started at the same moment as the first
+set -u
+mode=$1 exe=$2 probe=$3 result=$4
+title='Varkel游戏鼠'
+: >"$result"
+fail() { echo "fail: $*" >>"$result"; }
+probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
+
+second_status=""
+start_second() {
+  local started=$SECONDS
+  timeout 60 wine "$exe" >/dev/null 2>&1
+  second_status=$?
+  echo "second copy: exit $second_status after $((SECONDS - started)) s" >>"$result"
+}
+
+[ "$mode" = race ] && start_second &
+
+window=""
+for _ in $(seq 1 120); do
+  window=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1)
+  [ -n "$window" ] && break
+  sleep 0.5
+done
+if [ -z "$window" ]; then
+  fail "no window titled $title"
+  wineserver -k
+  exit 0
+fi
+
+if [ "$mode" = second ]; then
+  probe hide "$title" >/dev/null
+  [ "$(probe visible "$title")" = 0 ] || fail "the window did not hide"
+  start_second
+  [ "$second_status" = 0 ] || fail "the second copy ended with $second_status"
+  [ "$(probe visible "$title")" = 1 ] || fail "the second copy did not bring the first one back"
+else
+  # Both copies have had time to meet at the mutex.
+  sleep 3
+fi
+
+[ "$(probe windows "$title")" = 1 ] || fail "not exactly one window titled $title"
+[ "$(xdotool search --name "^$title\$" | wc -l)" = 1 ] || fail "not exactly one X window"
+[ "$(probe processes "$(basename "$exe")")" = 1 ] || fail "not exactly one process"
+
+[ "$(probe close "$title")" = 1 ] || fail "nothing to close"
+wait
+echo done >>"$result"
