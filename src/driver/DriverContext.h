@@ -1,0 +1,33 @@
+#pragma once
+// What the driver thread and macro playback work on, passed by reference.
+#include <functional>
+
+#include "app/AppPaths.h"
+#include "config/MouseProfile.h"
+#include "device/DriverStatus.h"
+#include "macros/MacroTable.h"
+#include "platform/Clock.h"
+#include "platform/Ini.h"
+#include "platform/Input.h"
+#include "platform/Repaint.h"
+#include "platform/Threads.h"
+
+namespace varkel {
+
+struct DriverContext {
+  DriverStatus& status;
+  ProfileModel& model;
+  MacroTable& macros;
+  DesktopInput& input;
+  Clock& clock;
+  Threads& threads;
+  Wakeup& wakeup;  // raised by the reader after it hands over a press or a stop
+  IniFiles& ini;
+  const AppPaths& paths;
+  RepaintRequests& repaint;
+  // The mouse link's operations; each takes model.lock itself as it needs.
+  std::function<void()> sendDpiReport;
+  std::function<void()> applyProfile;
+};
+
+}  // namespace varkel
