@@ -6,31 +6,29 @@
 #include <vector>
 
 #include "macros/MacroFile.h"
+#include "unit/support/MemoryIni.h"
 
 namespace varkel {
 namespace {
 
-// Keys of one file in memory, read with the profile functions' capacity cut.
+// The macro file's keys in memory.
 class MemoryIni final : public IniFiles {
  public:
   std::u16string Read(std::u16string_view path, std::u16string_view section, std::u16string_view key,
                       std::size_t capacity, std::u16string_view def) override {
-    auto it = values.find({std::u16string(path), std::u16string(section), std::u16string(key)});
-    std::u16string v(it == values.end() ? def : std::u16string_view(it->second));
-    return capacity == 0 ? u"" : v.substr(0, capacity - 1);
+    return store.Read(path, section, key, capacity, def);
   }
   void Write(std::u16string_view path, std::u16string_view section, std::u16string_view key,
              std::u16string_view value) override {
-    values[{std::u16string(path), std::u16string(section), std::u16string(key)}] = value;
+    store.Write(path, section, key, value);
     writes.emplace_back(key);
   }
-  void Set(std::u16string_view key, std::u16string_view value) {
-    values[{kPath, u"Macros", std::u16string(key)}] = value;
-  }
-  std::u16string Get(std::u16string_view key) { return values[{kPath, u"Macros", std::u16string(key)}]; }
+  void Set(std::u16string_view key, std::u16string_view value) { store.values[{kPath, u"Macros", std::u16string(key)}] = value; }
+  void Erase(std::u16string_view key) { store.values.erase({kPath, u"Macros", std::u16string(key)}); }
+  std::u16string Get(std::u16string_view key) { return store.values[{kPath, u"Macros", std::u16string(key)}]; }
 
   static inline const std::u16string kPath = u"C:\\app\\Macro.dat";
-  std::map<std::tuple<std::u16string, std::u16string, std::u16string>, std::u16string> values;
+  testing_support::MemoryIni store;
   std::vector<std::u16string> writes;
 };
 
@@ -148,7 +146,7 @@ TEST_F(MacroFileTest, MacroNumDecidesCountAndCurrentMacro) {
   for (int i = 0; i < kMacroSlots; ++i) ini.Set(Key(i), EncodeMacro(BusyMacro(i)));
   for (const Case& c : cases) {
     SCOPED_TRACE(c.stored ? std::string(c.stored, c.stored + std::char_traits<char16_t>::length(c.stored)) : "missing");
-    ini.values.erase({MemoryIni::kPath, u"Macros", u"macroNum"});
+    ini.Erase(u"macroNum");
     if (c.stored) ini.Set(u"macroNum", c.stored);
     MacroTable loaded;
     loaded.macros[11] = BusyMacro(50);  // leftovers of a previous load go
