@@ -135,7 +135,7 @@ MAIN = _table(80, _main_entries())
 COMMON = range(0, 17)
 
 # ---------------------------------------------------------------- colour table
-PREVIEW_RECT = (452, 108, 324, 262)
+PREVIEW_RECT = (452, 108, 324, 286)
 
 
 def _colour_entries():
@@ -147,10 +147,10 @@ def _colour_entries():
         E(4, "hint", 216, 300, 196, 34, "应用后灯光设置才会生效", "hint"),
         E(5, "title_mode", 206, 80, 80, 22, "灯光模式", "label"),
         E(6, "title_preview", 452, 80, 80, 22, "灯光预览", "label"),
-        E(7, "dpi_label", 476, 384, 120, 30, "当前档位DPI", "label"),
+        E(7, "dpi_label", 476, 410, 120, 30, "当前档位DPI", "label"),
         E(8, "title_legend", 206, 352, 80, 22, "档位颜色", "label"),
-        E(9, "dpi_value", 600, 384, 120, 30, "", "readout"),
-        E(10, "preview_note", 452, 430, 324, 22, "预览按已应用的灯光模式和DPI档位显示", "label"),
+        E(9, "dpi_value", 600, 410, 120, 30, "", "readout"),
+        E(10, "preview_note", 452, 456, 324, 22, "预览按已应用的灯光模式和DPI档位显示", "label"),
         E(11, "preview", *PREVIEW_RECT, "", "preview"),
     ]
     return out
@@ -158,8 +158,11 @@ def _colour_entries():
 
 COLOUR = _table(12, _colour_entries())
 
-# Legend swatches under "档位颜色" (drawn only, not elements).
+# Legend swatches under "档位颜色" and notes on the modes (drawn only).
 LEGEND_ORIGIN = (216, 384)
+MODE_NOTES_ORIGIN = (216, 448)
+MODE_NOTES = ["呼吸循环：四种颜色轮流亮起", "快速闪烁：同上，节奏更快",
+              "DPI常亮：当前档位的颜色", "关闭灯光：灯不亮"]
 
 # ---------------------------------------------------------------- advanced table
 MACRO_LIST = (210, 108, 170, 300)     # x, y, w, h

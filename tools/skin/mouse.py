@@ -154,14 +154,18 @@ class MouseArt:
                         led, 4, 0.8)
 
     def highlight(self, cv, b, look):
-        """Over: a dim cyan cap; down: a bright lit cap. Kept inside part rect b."""
+        """Over: a dim blue cap; down: a lit cyan cap. Kept inside part rect b,
+        and the body's outline stays on top."""
         x, y, w, h = self.parts[b]
         rect = (x, y, x + w, y + h)
         pm = _clip(cv, self.part_mask(cv, b), rect)
         if look == "over":
-            _fill_through(cv, pm.point(lambda v: v * 150 // 255), (0, 120, 160))
+            _grad_through(cv, pm.point(lambda v: v * 170 // 255), y, y + h, (0, 92, 130), (0, 52, 76))
         else:
-            cv.glow(rect, lambda s: s.img.paste(255, (0, 0), pm.crop(
-                (cv.s(x), cv.s(y), cv.s(x) + s.img.size[0], cv.s(y) + s.img.size[1]))),
-                D.ACCENT, 3, 1.0)
-            _fill_through(cv, pm.point(lambda v: v * 200 // 255), (40, 215, 255))
+            _grad_through(cv, pm.point(lambda v: v * 225 // 255), y, y + h, (90, 230, 255),
+                          (0, 140, 196))
+            edge = _clip(cv, _mask(cv, lambda s: s.poly(self.m.outline(), outline=255, width=2.2)),
+                         rect)
+            _fill_through(cv, ImageChops.multiply(edge, pm), (200, 248, 255))
+        line = _clip(cv, _mask(cv, lambda s: s.poly(self.m.outline(), outline=255, width=1.2)), rect)
+        _fill_through(cv, line, (88, 98, 116) if look == "over" else (150, 235, 255))

@@ -375,8 +375,8 @@ def main_page(look, override=None):
     cv.rect(204, 381, 782, 382, fill=(36, 41, 51))
     # mouse and leader lines
     MAIN_MOUSE.draw_body(cv)
-    _leaders(cv)
     draw_elements(cv, L.MAIN, [e.index for e in L.MAIN if e.kind != "unused"], look, override)
+    _leaders(cv)  # over the lit buttons too: the same in every look
     finish_outside(cv)
     return cv.final()
 
@@ -418,6 +418,10 @@ def colour_page(look, preview):
         y = ly + (k // 2) * 28
         cv.circle(x + 8, y + 10, 6, fill=L.LEVEL_COLOURS[k], outline=D.LINE_HI, width=1)
         cv.text(x + 20, y + 3, f"档位{k + 1} {L.LEVEL_COLOUR_NAMES[k]}", 12, D.LABEL)
+    nx, ny = L.MODE_NOTES_ORIGIN
+    cv.rrect(nx, ny, nx + 196, ny + 84, 4, fill=(20, 23, 29), outline=(36, 41, 51))
+    for i, note in enumerate(L.MODE_NOTES):
+        cv.text(nx + 10, ny + 8 + 18 * i, note, 12, D.LABEL)
     # preview frame
     x, y, w, h = L.PREVIEW_RECT
     cv.rrect(x - 3, y - 3, x + w + 3, y + h + 3, 6, outline=D.LINE)
@@ -442,13 +446,11 @@ def _preview(cv, role):
     if colour:
         cv.glow((x, y, x + w, y + h), lambda s: s.ellipse(x + 50, y + 30, x + w - 50, y + h - 20,
                                                           fill=255), colour, 34, 0.5)
-    shape = MouseShape(x + w / 2, y + 26, 214, 70, 22, 0.44)
-    parts = {3: (x + w / 2 - 8, y + 38, 16, 46), 6: (x + w / 2 - 8, y + 90, 16, 24),
-             4: (x + w / 2 - 84, y + 130, 14, 34), 5: (x + w / 2 - 84, y + 170, 14, 34)}
+    shape = MouseShape(x + w / 2, y + 34, 222, 72, 22, 0.44)
+    parts = {3: (x + w / 2 - 8, y + 46, 16, 46), 6: (x + w / 2 - 8, y + 98, 16, 24),
+             4: (x + w / 2 - 86, y + 140, 14, 34), 5: (x + w / 2 - 86, y + 180, 14, 34)}
     MouseArt(shape, {**parts, 1: None, 2: None}).draw_body(cv, led=colour or (60, 60, 60),
                                                            led_on=colour is not None)
-    label = "灯光关闭" if colour is None else "灯光开启"
-    cv.text(x + 10, y + h - 22, label, 11, D.LABEL)
 
 
 def advanced_page(look):

@@ -63,9 +63,11 @@ def copy(canvas, src, rect):
         canvas.paste(src.crop((x, y, x + w, y + h)), (x, y))
 
 
+TEXT_HEIGHT = 15  # cell height of the 10-point font as GDI measures it under Wine
+
+
 def text_size(s):
-    ascent, descent = FONT.getmetrics()
-    return int(FONT.getlength(s)), ascent + descent
+    return int(FONT.getlength(s)), TEXT_HEIGHT
 
 
 def centred(d, rect, s, colour):
