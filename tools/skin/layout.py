@@ -187,13 +187,13 @@ def _advanced_entries():
         E(10, "speed_fast", 726, 346, 50, 30, "快", "toggle"),
         E(11, "hint", 616, 394, 160, 54, "右键步骤可插入和删除", "hint"),
         E(12, "title_macros", 206, 80, 80, 22, "宏列表", "label"),
-        E(13, "title_steps", 392, 80, 80, 22, "宏步骤", "label"),
+        E(13, "title_steps", 404, 80, 80, 22, "宏步骤", "label"),
         E(14, "count_down", 396, 418, 98, 30, "↓0", "readout"),
         E(15, "count_up", 502, 418, 98, 30, "↑0", "readout"),
         E(16, "label_name", 396, 108, 44, 24, "名称", "label"),
         E(17, "label_repeat", 616, 110, 80, 24, "重复次数", "label"),
-        E(18, "title_speed", 612, 316, 80, 22, "指针速度", "label"),
-        E(19, "title_play", 612, 236, 80, 22, "播放方式", "label"),
+        E(18, "title_speed", 624, 316, 80, 22, "指针速度", "label"),
+        E(19, "title_play", 624, 236, 80, 22, "播放方式", "label"),
     ]
 
 

@@ -238,7 +238,7 @@ def paint_readout(cv, e, look):
 def paint_record(cv, e, look):
     x0, y0, x1, y1 = e.rect
     if look == "down":
-        cv.vgrad(x0, y0, x1, y1, (104, 20, 30), (66, 12, 20), 4)
+        cv.vgrad(x0, y0, x1, y1, (66, 12, 18), (40, 7, 11), 4)
         cv.rrect(x0, y0, x1, y1, 4, outline=(255, 80, 90))
     else:
         _panel_button(cv, e, look)
