@@ -1,0 +1,36 @@
+// Arbitrary config.ini bytes through LoadCurrentProfile and LoadProfile of
+// every kind of section, then a save that must load back as saved.
+#include <cstdint>
+#include <cstdlib>
+
+#include "FuzzFiles.h"
+#include "config/ProfileStore.h"
+#include "platform/portable/PortableIni.h"
+
+using namespace varkel;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  static fuzz::ScratchFolder folder;
+  PortableIni ini(folder.Paths());
+  const AppPaths paths = MakeAppPaths(u"C:\\p");
+  folder.Put(u"config.ini", data, size);
+
+  ProfileModel model;
+  LoadCurrentProfile(ini, paths, model);
+  for (std::int32_t number : {-1, 0, 1, 5, 6, 7, 2147483647}) {
+    LoadProfile(ini, paths.configPath, number, number % 2 == 0, model);
+  }
+
+  const MouseProfile loaded = model.profile;
+  SaveProfile(ini, paths.configPath, 3, model);
+  model.profile = MouseProfile{};
+  LoadProfile(ini, paths.configPath, 3, false, model);
+  MouseProfile expected = loaded;
+  for (auto& enabled : expected.dpiSetEnabled) enabled = enabled != 0;
+  // Members wider than what a read takes (4 characters) do not survive.
+  const auto fits = [](std::int32_t v) { return v >= -999 && v <= 9999; };
+  bool comparable = fits(loaded.dpiLevel) && fits(loaded.wheelStatus) && fits(loaded.macroMode);
+  for (auto code : loaded.buttons) comparable = comparable && fits(code);
+  if (comparable && !(model.profile == expected)) std::abort();
+  return 0;
+}
