@@ -3,9 +3,9 @@
 
   /usr/bin/python3 tools/skin/check.py [repository root]
 
-Prints one line per fault and exits 1 if there is any. Reads only the files
-in skins/; the layout tables of the generator serve only as the intended
-shapes of the masks.
+Prints one line per fault and exits 1 if there is any. Reads the files in
+skins/ the way the program does; the generator's tables serve as the intended
+mask outlines and, for the text files, as what they must hold.
 """
 import os
 import sys
@@ -298,6 +298,22 @@ def check_macros(path):
     return n
 
 
+def check_text_files_current(root):
+    """The text files are what the generator writes: a hand edit would be
+    lost at the next run, and an unregenerated change to the tables is caught."""
+    import datafiles
+    skin = os.path.join(root, "skins", "default")
+    want = {os.path.join(skin, n): datafiles.utf16_file(t)
+            for n, t in datafiles.skin_layout_files().items()}
+    macros = datafiles.macro_file().encode("ascii")
+    want[os.path.join(skin, "defMacro.dat")] = macros
+    want[os.path.join(root, "skins", "Macro.dat")] = macros
+    want[os.path.join(root, "skins", "config.ini")] = datafiles.config_ini().encode("ascii")
+    for path, data in want.items():
+        if open(path, "rb").read() != data:
+            fault(f"{os.path.relpath(path, root)}: differs from what tools/skin/generate.py writes")
+
+
 def main(root):
     skin = os.path.join(root, "skins", "default")
     mask = Image.open(os.path.join(skin, "main_mask.jpg")).convert("RGB")
@@ -403,6 +419,8 @@ def main(root):
     count = check_macros(os.path.join(root, "skins", "Macro.dat"))
     check_macros(os.path.join(skin, "defMacro.dat"))
     check_config(os.path.join(root, "skins", "config.ini"), count)
+
+    check_text_files_current(root)
 
     for f in faults:
         print(f)
