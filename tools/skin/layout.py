@@ -97,7 +97,8 @@ def _main_entries():
         out.append(E(3 + n, f"profile{n}", 24, 112 + 46 * (n - 1), 144, 36,
                      f"配置{n}", "button", {"badge": str(n)}))
     for b, (x, y) in SLOTS.items():
-        out.append(E(16 + b, f"slot{b}", x, y, SLOT_W, SLOT_H, "", "slot", {"button": b}))
+        out.append(E(16 + b, f"slot{b}", x, y, SLOT_W, SLOT_H, f"按键{b}", "slot",
+                     {"button": b}))
     out += [
         E(23, "title_buttons", 206, 80, 80, 22, "按键分配", "label"),
         E(24, "title_dpi", 206, 330, 80, 22, "DPI设置", "label"),
@@ -112,7 +113,7 @@ def _main_entries():
     ]
     for k in range(4):
         y = DPI_ROW_Y[k]
-        out.append(E(65 + k, f"level_mark{k + 1}", 204, y + 3, 6, 20, "", "mark"))
+        out.append(E(65 + k, f"level_mark{k + 1}", 204, y + 3, 6, 20, "当前档位", "mark"))
         out.append(E(41 + k, f"level_select{k + 1}", 216, y, 70, 26, f"档位{k + 1}",
                      "selector"))
         out.append(E(27 + k, f"level_switch{k + 1}", 296, y, 56, 26, "开启", "toggle"))
@@ -149,9 +150,9 @@ def _colour_entries():
         E(6, "title_preview", 452, 80, 80, 22, "灯光预览", "label"),
         E(7, "dpi_label", 476, 410, 120, 30, "当前档位DPI", "label"),
         E(8, "title_legend", 206, 352, 80, 22, "档位颜色", "label"),
-        E(9, "dpi_value", 600, 410, 120, 30, "", "readout"),
+        E(9, "dpi_value", 600, 410, 120, 30, "1200", "readout"),
         E(10, "preview_note", 452, 456, 324, 22, "预览按已应用的灯光模式和DPI档位显示", "label"),
-        E(11, "preview", *PREVIEW_RECT, "", "preview"),
+        E(11, "preview", *PREVIEW_RECT, "灯光预览", "preview"),
     ]
     return out
 
