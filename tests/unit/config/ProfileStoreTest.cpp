@@ -77,22 +77,26 @@ TEST_F(ProfileStoreTest, SaveThenLoadReproducesEveryMember) {
                                              17, 18, 21, 22, 23, 24, 25, 26, 31, 32, 33, 34, 35,
                                              36, 37, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48,
                                              49, 50, 51, 52};
-  // Every code on every button, and every 8-bit number in some 8-bit member.
-  for (std::size_t i = 0; i < codes.size(); ++i) {
+  // Every code on some button, both values of every flag, and the edges of
+  // the numbers an 8-bit member writes in every 8-bit member.
+  const std::uint8_t bytes[] = {0, 1, 2, 3, 4, 8, 9, 10, 99, 100, 127, 128, 200, 254, 255};
+  std::size_t nextByte = 0;
+  for (int i = 0; i < 8; ++i) {
     SCOPED_TRACE(i);
     ProfileModel saved;
     MouseProfile& p = saved.profile;
-    for (int b = 0; b < kButtonCount; ++b) p.buttons[b] = codes[(i + b * 7) % codes.size()];
-    p.dpiLevel = static_cast<std::int32_t>(i % 4);
+    for (int b = 0; b < kButtonCount; ++b) p.buttons[b] = codes[(6 * i + b) % codes.size()];
+    p.dpiLevel = i % 4;
     p.wheelStatus = i % 2;
     p.macroMode = (i / 2) % 2;
-    const auto byte = [&](int member) { return static_cast<std::uint8_t>(6 * i + member); };
+    const int flags = (i * 5) % 16;
+    const auto byte = [&] { return bytes[nextByte++ % std::size(bytes)]; };
     for (int k = 0; k < kDpiLevelCount; ++k) {
-      p.dpiSet[k] = byte(k);
-      p.dpiSetEnabled[k] = (i >> k) & 1;
+      p.dpiSet[k] = byte();
+      p.dpiSetEnabled[k] = (flags >> k) & 1;
     }
-    p.ledStatus = byte(4);
-    p.dpiSpeed = byte(5);
+    p.ledStatus = byte();
+    p.dpiSpeed = byte();
     SaveProfile(ini_, kFile, 2, saved);
 
     ProfileModel loaded;
