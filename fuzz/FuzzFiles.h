@@ -49,3 +49,58 @@ class ScratchFolder {
 };
 
 }  // namespace varkel::fuzz
+
+#include <map>
+
+#include "platform/Files.h"
+#include "platform/Ini.h"
+#include "platform/portable/AnsiCodePage.h"
+#include "platform/portable/IniText.h"
+
+namespace varkel::fuzz {
+
+// File bytes as the ini adapter decodes them: UTF-16LE after FF FE, else ANSI.
+inline std::u16string DecodeIniBytes(const std::uint8_t* data, std::size_t size) {
+  if (size < 2 || data[0] != 0xFF || data[1] != 0xFE) {
+    return DecodeAnsi(std::string_view(reinterpret_cast<const char*>(data), size));
+  }
+  std::u16string text;
+  for (std::size_t i = 2; i + 1 < size; i += 2) {
+    text += static_cast<char16_t>(data[i] | data[i + 1] << 8);
+  }
+  return text;
+}
+
+// Ini files held as decoded text, looked up and edited with the same text
+// rules as the file adapter, without touching the disk: the readers' fuzz
+// targets run many times faster so.
+class TextIni final : public IniFiles, public Files {
+ public:
+  void Put(const std::u16string& path, std::u16string text) { files_[path] = std::move(text); }
+
+  std::u16string Read(std::u16string_view path, std::u16string_view section,
+                      std::u16string_view key, std::size_t capacity,
+                      std::u16string_view def) override {
+    if (capacity == 0) return {};
+    std::optional<std::u16string> value;
+    if (const auto it = files_.find(std::u16string(path)); it != files_.end()) {
+      value = FindIniValue(it->second, section, key);
+    }
+    std::u16string result = value ? *value : std::u16string(def);
+    if (result.size() > capacity - 1) result.resize(capacity - 1);
+    return result;
+  }
+  void Write(std::u16string_view path, std::u16string_view section, std::u16string_view key,
+             std::u16string_view value) override {
+    std::u16string& text = files_[std::u16string(path)];
+    if (auto edited = WriteIniValue(text, section, key, value)) text = std::move(*edited);
+  }
+  bool Exists(std::u16string_view path) override {
+    return files_.count(std::u16string(path)) != 0;
+  }
+
+ private:
+  std::map<std::u16string, std::u16string> files_;
+};
+
+}  // namespace varkel::fuzz

@@ -5,8 +5,6 @@
 
 #include "FuzzFiles.h"
 #include "macros/MacroFile.h"
-#include "platform/portable/PortableFiles.h"
-#include "platform/portable/PortableIni.h"
 
 using namespace varkel;
 
@@ -18,12 +16,11 @@ class SilentDialogs final : public Dialogs {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static fuzz::ScratchFolder folder;
-  PortableIni ini(folder.Paths());
-  PortableFiles files(folder.Paths());
+  fuzz::TextIni ini;
   SilentDialogs dialogs;
-  MacroFileContext ctx{ini, files, dialogs};
-  const std::u16string path = folder.Put(u"Macro.dat", data, size);
+  MacroFileContext ctx{ini, ini, dialogs};
+  const std::u16string path = u"C:\\p\\Macro.dat";
+  ini.Put(path, fuzz::DecodeIniBytes(data, size));
 
   MacroTable table;
   LoadMacros(ctx, path, table);

@@ -5,15 +5,13 @@
 
 #include "FuzzFiles.h"
 #include "config/ProfileStore.h"
-#include "platform/portable/PortableIni.h"
 
 using namespace varkel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static fuzz::ScratchFolder folder;
-  PortableIni ini(folder.Paths());
+  fuzz::TextIni ini;
   const AppPaths paths = MakeAppPaths(u"C:\\p");
-  folder.Put(u"config.ini", data, size);
+  ini.Put(paths.configPath, fuzz::DecodeIniBytes(data, size));
 
   ProfileModel model;
   LoadCurrentProfile(ini, paths, model);
