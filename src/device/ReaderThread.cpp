@@ -1,0 +1,81 @@
+#include "device/ReaderThread.h"
+
+#include <algorithm>
+#include <mutex>
+#include <optional>
+#include <vector>
+
+namespace varkel {
+
+namespace {
+
+constexpr std::size_t kEventByte = 1;
+
+std::int32_t MacroMode(const ProfileModel& model) {
+  std::lock_guard hold(model.lock);
+  return model.profile.macroMode;
+}
+
+void RequestStop(ReaderContext& ctx) {
+  ctx.status.stopRequested = 1;
+  ctx.driverWakeup.Raise();
+}
+
+void HandleWhileRunning(std::uint8_t event, ReaderContext& ctx) {
+  auto& s = ctx.status;
+  if (event > kPressBase) {
+    if (s.buttonPressed.load(std::memory_order_acquire) == 0) {
+      s.pressedCode.store(event, std::memory_order_relaxed);
+      s.buttonPressed.store(1, std::memory_order_release);
+      ctx.driverWakeup.Raise();
+    } else if (MacroMode(ctx.model) == 0) {
+      RequestStop(ctx);  // a new press stops what runs; in mode 1 it is lost
+    }
+  } else if (event == kRelease && MacroMode(ctx.model) == 1) {
+    RequestStop(ctx);  // the held macro ends with its button
+  }
+}
+
+// Any release starts the driver; presses while waiting are not acted on.
+void HandleWhileWaiting(std::span<const std::uint8_t> report, ReaderContext& ctx) {
+  if (report[0] != kInputReportId || report[kEventByte] != kRelease) return;
+  auto& s = ctx.status;
+  s.driverRunning = true;
+  s.applyStartedBlinker = false;
+  s.blinkPhase = false;
+  ctx.repaint.RepaintWholeWindow();
+}
+
+// The report buffer of an input collection; none when its reports are too
+// short to carry a button event (such a collection is treated as not open).
+std::optional<std::size_t> UsableLength(const InputEnd& input) {
+  if (!input.handle || input.caps.inputReportLength <= kEventByte) return std::nullopt;
+  return input.caps.inputReportLength;
+}
+
+}  // namespace
+
+void HandleInputReport(std::span<const std::uint8_t> report, ReaderContext& ctx) {
+  if (report.size() <= kEventByte) return;
+  if (ctx.status.driverRunning) {
+    HandleWhileRunning(report[kEventByte], ctx);
+  } else {
+    HandleWhileWaiting(report, ctx);
+  }
+}
+
+void ReaderThread(ReaderContext& ctx) {
+  std::vector<std::uint8_t> buffer;
+  while (ctx.threads.KeepRunning()) {
+    const InputEnd input = ctx.link.Input();
+    if (const auto length = UsableLength(input)) {
+      buffer.assign(*length, 0);
+      if (const auto got = input.handle->Read(buffer)) {
+        HandleInputReport(std::span(buffer).first(std::min(*got, buffer.size())), ctx);
+      }
+    }
+    ctx.clock.SleepMs(kReaderPauseMs);
+  }
+}
+
+}  // namespace varkel
