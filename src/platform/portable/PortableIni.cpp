@@ -63,6 +63,9 @@ void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
   if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+// The functions take C strings: text ends at a NUL.
+std::u16string_view UpToNul(std::u16string_view text) { return text.substr(0, text.find(u'\0')); }
+
 std::u16string_view WithoutTrailingSpaces(std::u16string_view text) {
   while (!text.empty() && text.back() == u' ') text.remove_suffix(1);
   return text;
@@ -78,10 +81,11 @@ std::u16string PortableIni::Read(std::u16string_view path, std::u16string_view s
   {
     std::lock_guard guard(lock_);
     if (const auto bytes = ReadBytes(paths_.ToHost(path))) {
-      value = FindIniValue(Decode(*bytes).text, section, key);
+      value = FindIniValue(Decode(*bytes).text, UpToNul(section), UpToNul(key));
     }
   }
-  std::u16string result = value ? std::move(*value) : std::u16string(WithoutTrailingSpaces(def));
+  std::u16string result =
+      value ? std::move(*value) : std::u16string(WithoutTrailingSpaces(UpToNul(def)));
   if (result.size() > capacity - 1) result.resize(capacity - 1);
   return result;
 }
@@ -99,7 +103,7 @@ void PortableIni::Write(std::u16string_view path, std::u16string_view section,
   // A file holding only its byte-order mark gets a line break after it
   // before the first section, as Windows writes it.
   if (file.utf16 && file.text.empty()) file.text = u"\r\n";
-  auto text = WriteIniValue(file.text, section, key, value);
+  auto text = WriteIniValue(file.text, UpToNul(section), UpToNul(key), UpToNul(value));
   if (!text) return;
   file.text = std::move(*text);
   WriteBytes(host, Encode(file));

@@ -59,6 +59,15 @@ std::u16string NumberedKey(int i) {
   return key;
 }
 
+TEST_F(PortableIniTest, NamesAndValuesEndAtANul) {
+  std::filesystem::create_directories(Host(u"C:"));
+  const std::u16string section(u"S\0junk", 6);
+  ini.Write(u"C:\\n.ini", section, std::u16string(u"k\0x", 3), std::u16string(u"12\0 34", 6));
+  EXPECT_EQ(Contents(Host(u"C:\\n.ini")), "[S]\r\nk=12\r\n");
+  EXPECT_EQ(ini.Read(u"C:\\n.ini", section, u"k", 9), u"12");
+  EXPECT_EQ(ini.Read(u"C:\\n.ini", u"S", u"none", 9, std::u16string(u"d\0x", 3)), u"d");
+}
+
 TEST_F(PortableIniTest, WritesFromTwoThreadsAllLand) {
   std::filesystem::create_directories(Host(u"C:"));
   const auto writer = [this](std::u16string section) {
