@@ -2,7 +2,7 @@
 """Checks that the Windows program carries its resources and imports only
 system libraries. Reads the exe with wrestool (icoutils) and objdump.
 
-    check_resources.py EXE
+    check_resources.py EXE [WRESTOOL [OBJDUMP]]
 """
 import re
 import struct
@@ -21,6 +21,7 @@ SYSTEM_DLLS = {
 }
 
 failures = []
+tools = {"wrestool": "wrestool", "objdump": "x86_64-w64-mingw32-objdump"}
 
 
 def check(condition, text):
@@ -30,7 +31,7 @@ def check(condition, text):
 
 
 def resource(exe, rtype, name, language=None):
-    args = ["wrestool", "-x", "--raw", f"--type={rtype}", f"--name={name}"]
+    args = [tools["wrestool"], "-x", "--raw", f"--type={rtype}", f"--name={name}"]
     if language is not None:
         args.append(f"--language={language}")
     return subprocess.run(args + [exe], capture_output=True, check=False).stdout
@@ -143,7 +144,7 @@ DIALOGS = {
 
 
 def main(exe):
-    listing = subprocess.run(["wrestool", "-l", exe], capture_output=True, text=True, check=False).stdout
+    listing = subprocess.run([tools["wrestool"], "-l", exe], capture_output=True, text=True, check=False).stdout
 
     group = resource(exe, 14, 159)
     if check(len(group) >= 6, "no icon group 159"):
@@ -198,7 +199,7 @@ def main(exe):
         check(("Microsoft.Windows.Common-Controls", "6.0.0.0") in identities, f"dependencies {identities}")
         check([e.text for e in by_tag("dpiAware")] == ["true"], "not DPI-aware")
 
-    dump = subprocess.run(["x86_64-w64-mingw32-objdump", "-p", exe], capture_output=True, text=True,
+    dump = subprocess.run([tools["objdump"], "-p", exe], capture_output=True, text=True,
                           check=False).stdout
     dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
     check(dlls, "no imports found")
@@ -212,4 +213,8 @@ def main(exe):
 
 
 if __name__ == "__main__":
+    if len(sys.argv) > 2:
+        tools["wrestool"] = sys.argv[2]
+    if len(sys.argv) > 3:
+        tools["objdump"] = sys.argv[3]
     sys.exit(main(sys.argv[1]))
