@@ -79,4 +79,10 @@ void OnDeviceChange(const DeviceNotice& notice, HidBus& bus, DeviceLink& link,
   }
 }
 
+std::intptr_t OnDeviceChangeMessage(std::uintptr_t event, std::intptr_t data, HidBus& bus,
+                                    DeviceLink& link, MainWindowHost& host) {
+  OnDeviceChange(bus.ReadNotice(event, data), bus, link, host);
+  return 1;
+}
+
 }  // namespace varkel

@@ -22,6 +22,11 @@ bool IsOurDevice(const DeviceNotice& notice, const DeviceLink& link);
 void OnDeviceChange(const DeviceNotice& notice, HidBus& bus, DeviceLink& link,
                     MainWindowHost& host);
 
+// The main window's device-change message (kDeviceChangeMessage): reads the
+// notice the way the platform delivers it and answers TRUE (1).
+std::intptr_t OnDeviceChangeMessage(std::uintptr_t event, std::intptr_t data, HidBus& bus,
+                                    DeviceLink& link, MainWindowHost& host);
+
 // Device paths are ASCII; letter case is folded for ASCII letters only.
 bool SamePathIgnoringCase(std::u16string_view a, std::u16string_view b);
 

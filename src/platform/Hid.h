@@ -58,6 +58,19 @@ class HidWriter {
   virtual bool SendFeature(std::span<const std::uint8_t> report) = 0;
 };
 
+// A device-change notice as the main window receives it.
+struct DeviceNotice {
+  enum class Event { Arrival, Removal, Other };
+  Event event = Event::Other;
+  bool isInterface = false;  // a device-interface notice, carrying `path`
+  std::u16string path;
+};
+
+// The device-change message and its two events that matter.
+constexpr std::uint32_t kDeviceChangeMessage = 0x0219;
+constexpr std::uintptr_t kDeviceArrival = 0x8000;
+constexpr std::uintptr_t kDeviceRemoveComplete = 0x8004;
+
 class HidBus {
  public:
   virtual ~HidBus() = default;
@@ -69,14 +82,9 @@ class HidBus {
   // From now on the main window hears of HID interfaces arriving and leaving
   // (as DeviceNotice, below).
   virtual void WatchArrivalsAndRemovals() = 0;
-};
-
-// A device-change notice as the main window receives it.
-struct DeviceNotice {
-  enum class Event { Arrival, Removal, Other };
-  Event event = Event::Other;
-  bool isInterface = false;  // a device-interface notice, carrying `path`
-  std::u16string path;
+  // The notice carried by a device-change message's two arguments, as this
+  // platform delivers them to the main window.
+  virtual DeviceNotice ReadNotice(std::uintptr_t event, std::intptr_t data) = 0;
 };
 
 }  // namespace varkel

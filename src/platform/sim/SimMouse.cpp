@@ -294,6 +294,22 @@ void SimMouse::WatchArrivalsAndRemovals() {
   ++impl_->registrations;
 }
 
+DeviceNotice SimMouse::ReadNotice(std::uintptr_t event, std::intptr_t data) {
+  DeviceNotice notice;
+  if (data != 0) notice = *reinterpret_cast<const DeviceNotice*>(data);
+  notice.event = event == kDeviceArrival          ? DeviceNotice::Event::Arrival
+                 : event == kDeviceRemoveComplete ? DeviceNotice::Event::Removal
+                                                  : DeviceNotice::Event::Other;
+  return notice;
+}
+
+std::pair<std::uintptr_t, std::intptr_t> SimMouse::NoticeMessage(const DeviceNotice& notice) {
+  const std::uintptr_t event = notice.event == DeviceNotice::Event::Arrival   ? kDeviceArrival
+                               : notice.event == DeviceNotice::Event::Removal ? kDeviceRemoveComplete
+                                                                              : 0x0007;  // nodes changed
+  return {event, reinterpret_cast<std::intptr_t>(&notice)};
+}
+
 bool SimMouse::Press(int physical) {
   std::lock_guard g(impl_->world.Mutex());
   if (physical < 1 || physical > 6 || !impl_->plugged || impl_->state.functionOf[physical] != kSoftware) {

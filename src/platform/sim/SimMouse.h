@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Hid.h"
@@ -75,6 +76,12 @@ class SimMouse final : public HidBus {
   std::unique_ptr<HidReader> OpenForReading(const std::u16string& path) override;
   std::unique_ptr<HidWriter> OpenForWriting(const std::u16string& path) override;
   void WatchArrivalsAndRemovals() override;
+  // The simulated platform's device-change message carries its notice by
+  // address (see NoticeMessage).
+  DeviceNotice ReadNotice(std::uintptr_t event, std::intptr_t data) override;
+  // The arguments of a device-change message for `notice`, which must
+  // outlive the message's handling.
+  static std::pair<std::uintptr_t, std::intptr_t> NoticeMessage(const DeviceNotice& notice);
 
   // The mouse's buttons, by physical number 1..6. A button set to the
   // software function sends 06 F0+n on press and 06 00 on release; others

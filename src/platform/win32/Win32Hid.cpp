@@ -169,6 +169,10 @@ void Win32HidBus::RegisterIfReady() {
   registration_ = RegisterDeviceNotificationW(window_, &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
 }
 
+DeviceNotice Win32HidBus::ReadNotice(std::uintptr_t event, std::intptr_t data) {
+  return ReadDeviceChange(static_cast<WPARAM>(event), static_cast<LPARAM>(data));
+}
+
 DeviceNotice ReadDeviceChange(WPARAM event, LPARAM data) {
   DeviceNotice notice;
   if (event == DBT_DEVICEARRIVAL) notice.event = DeviceNotice::Event::Arrival;

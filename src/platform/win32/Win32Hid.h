@@ -15,6 +15,7 @@ class Win32HidBus final : public HidBus {
   std::unique_ptr<HidWriter> OpenForWriting(const std::u16string& path) override;
   // Registers the notify window once it is known (now, or when it is set).
   void WatchArrivalsAndRemovals() override;
+  DeviceNotice ReadNotice(std::uintptr_t event, std::intptr_t data) override;
 
   // The main window, which receives WM_DEVICECHANGE.
   void SetNotifyWindow(HWND window);

@@ -172,7 +172,10 @@ TEST(DeviceChange, UnpluggingTheSimulatedMouseEndsTheProgram) {
   SimMouse mouse(world, {Other(u"kbd", 0x046D, 0xC31C), Input(), Output()});
   DeviceLink link;
   RecordingHost host;
-  mouse.SetNoticeObserver([&](const DeviceNotice& n) { OnDeviceChange(n, mouse, link, host); });
+  mouse.SetNoticeObserver([&](const DeviceNotice& n) {
+    const auto [event, data] = SimMouse::NoticeMessage(n);
+    EXPECT_EQ(OnDeviceChangeMessage(event, data, mouse, link, host), 1);
+  });
   ASSERT_TRUE(FindDevice(mouse, link));
 
   mouse.Unplug(SimMouse::NoticeCase::Upper);
