@@ -1,29 +1,16 @@
 #include "skin/SkinLayoutLoader.h"
 
 #include <functional>
-#include <limits>
+#include <vector>
 
 #include "app/AppPaths.h"
+#include "config/DecimalText.h"
 
 namespace varkel {
 namespace {
 
-// Decimal text as a standard string-to-integer conversion reads it: leading
-// blanks and one sign, digits up to the first other character, none gives 0.
-// Values beyond 32 bits are held at the ends of the range.
-std::int32_t FieldNumber(std::u16string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r'))) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negative = text[i++] == u'-';
-  std::int64_t value = 0;
-  constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
-  for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-    value = std::min<std::int64_t>(value * 10 + (text[i] - u'0'), kLimit);
-  }
-  if (negative) return static_cast<std::int32_t>(-value);
-  return static_cast<std::int32_t>(std::min<std::int64_t>(value, kLimit - 1));
-}
+// Fields 1-4 are decimal text; what is not a number reads as 0.
+std::int32_t FieldNumber(std::u16string_view text) { return ParseDecimal(text); }
 
 SkinElement ElementOf(const SkinFields& f) {
   return {FieldNumber(f[1]), FieldNumber(f[2]), FieldNumber(f[3]), FieldNumber(f[4]), f[5]};

@@ -1,8 +1,12 @@
 #include "platform/portable/BmpDecoder.h"
+#include "platform/portable/PortableImages.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
+
+#include "unit/ini/TempFolder.h"
 
 namespace varkel {
 namespace {
@@ -138,6 +142,23 @@ TEST(BmpDecoder, HostileFilesDecodeToNothing) {
     for (int i = 0; i < 4; ++i) bytes[p.at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(p.value >> (8 * i));
     EXPECT_FALSE(DecodeBmp(bytes)) << p.what;
   }
+}
+
+TEST(PortableImages, LoadsBmpFilesOnlyAndNeverFails) {
+  TempFolder folder;
+  const HostPaths paths(folder.Path());
+  const auto store = [&](std::u16string_view path, const std::vector<std::uint8_t>& bytes) {
+    std::filesystem::create_directories(paths.ToHost(path).parent_path());
+    std::ofstream(paths.ToHost(path), std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  };
+  store(u"C:\\app\\skins\\warning_mask.bmp", MakeBmp({3, 2, 24}));
+  store(u"C:\\app\\skins\\main_mask.jpg", {0xFF, 0xD8, 0xFF, 0xE0, 0, 0x10});
+  PortableImages images(paths);
+  ExpectPicture(images.Load(u"C:\\app\\skins\\warning_mask.bmp"), 3, 2);
+  EXPECT_FALSE(images.Load(u"C:\\app\\skins\\main_mask.jpg"));
+  EXPECT_FALSE(images.Load(u"C:\\app\\skins\\missing.bmp"));
+  EXPECT_FALSE(images.Load(u"C:\\app\\skins"));  // a folder
 }
 
 }  // namespace
