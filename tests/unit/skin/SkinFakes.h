@@ -28,7 +28,7 @@ inline void PrintTo(const Region& region, std::ostream* out) {
 
 }  // namespace varkel
 
-namespace varkel::testing {
+namespace varkel::skintest {
 
 // Ini files as a map; a file exists once any key of it is set or it is
 // created empty.
@@ -91,4 +91,4 @@ class FakeWindow : public ShapedWindow {
   std::vector<Region> shapes;
 };
 
-}  // namespace varkel::testing
+}  // namespace varkel::skintest

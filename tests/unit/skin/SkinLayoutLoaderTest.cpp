@@ -10,7 +10,7 @@
 namespace varkel {
 namespace {
 
-using testing::SkinReaderFixture;
+using skintest::SkinReaderFixture;
 
 constexpr char16_t kDir[] = u"C:\\app\\skins";
 const std::u16string kMain = u"C:\\app\\skins\\skin_main.ini";
@@ -25,7 +25,7 @@ std::u16string Num(int v) {
 
 // A skin whose every key is present, each value naming where it came from;
 // `skip` leaves out keys ("file|section|key") or whole files.
-void FillSkin(testing::FakeIni& ini, const std::function<bool(const std::u16string&)>& skip = {}) {
+void FillSkin(skintest::FakeIni& ini, const std::function<bool(const std::u16string&)>& skip = {}) {
   auto set = [&](const std::u16string& file, const std::u16string& section, int key,
                  const std::u16string& value) {
     if (skip && (skip(file) || skip(file + u"|" + section + u"|" + Num(key)))) return;

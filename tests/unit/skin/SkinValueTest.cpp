@@ -7,7 +7,7 @@
 namespace varkel {
 namespace {
 
-using testing::SkinReaderFixture;
+using skintest::SkinReaderFixture;
 
 TEST(SkinValue, SplitsFieldsAtCommas) {
   struct Case {

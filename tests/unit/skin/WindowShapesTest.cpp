@@ -11,12 +11,12 @@ const AppPaths kPaths = MakeAppPaths(u"C:\\app");
 const std::u16string kPicture = u"C:\\app\\skins\\main_normal.jpg";
 
 TEST(ShapeMainWindow, TakesSizeAndShapeFromTheMask) {
-  testing::FakeImages images;
+  skintest::FakeImages images;
   Bitmap mask(30, 20, {0, 0, 0});
   mask.Set(0, 0, {255, 255, 255});
   images.bitmaps[kPaths.maskPath] = mask;
   images.bitmaps[kPicture] = Bitmap(99, 99);
-  testing::FakeWindow window;
+  skintest::FakeWindow window;
   SkinLayout layout;
   layout.nameBox = {1, 1, 2, 2};
 
@@ -44,9 +44,9 @@ TEST(ShapeMainWindow, FallsBackToARectangleWhenTheMaskCannotBeRead) {
       {"nothing readable", false, kFallbackWindowWidth, kFallbackWindowHeight},
   };
   for (const Case& c : cases) {
-    testing::FakeImages images;
+    skintest::FakeImages images;
     if (c.picture) images.bitmaps[kPicture] = Bitmap(640, 480);
-    testing::FakeWindow window;
+    skintest::FakeWindow window;
     SkinLayout layout;
     layout.macroList = {10, 10, 5, 5};
     const MainWindowRegions regions = ShapeMainWindow(images, window, kPaths, layout);
@@ -59,7 +59,7 @@ TEST(ShapeMainWindow, FallsBackToARectangleWhenTheMaskCannotBeRead) {
 }
 
 TEST(LoadMaskShape, GivesShapeAndSizeOrNothing) {
-  testing::FakeImages images;
+  skintest::FakeImages images;
   Bitmap mask(4, 3, {255, 255, 255});
   mask.Set(1, 2, {0, 0, 0});
   images.bitmaps[u"w.bmp"] = mask;

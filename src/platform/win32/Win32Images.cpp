@@ -1,0 +1,57 @@
+#include "platform/win32/Win32Images.h"
+
+#include <windows.h>
+#include <objidl.h>
+#include <gdiplus.h>
+
+#include <string>
+
+namespace varkel {
+
+using namespace Gdiplus;
+using namespace Gdiplus::DllExports;
+
+Win32Images::Win32Images() {
+  GdiplusStartupInput input;
+  ULONG_PTR token = 0;
+  started_ = GdiplusStartup(&token, &input, nullptr) == Ok;
+  gdiplusToken_ = token;
+}
+
+Win32Images::~Win32Images() {
+  if (started_) GdiplusShutdown(gdiplusToken_);
+}
+
+std::optional<Bitmap> Win32Images::Load(std::u16string_view path) {
+  if (!started_) return std::nullopt;
+  const std::wstring widePath(path.begin(), path.end());
+  GpBitmap* image = nullptr;
+  if (GdipCreateBitmapFromFile(widePath.c_str(), &image) != Ok || image == nullptr)
+    return std::nullopt;
+
+  std::optional<Bitmap> result;
+  UINT width = 0;
+  UINT height = 0;
+  GdipGetImageWidth(image, &width);
+  GdipGetImageHeight(image, &height);
+  if (width > 0 && height > 0 && width <= 0x7FFF && height <= 0x7FFF) {
+    const GpRect all(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+    BitmapData data{};
+    // 32 bits a pixel, blue, green, red and an unused byte, whatever the file held.
+    if (GdipBitmapLockBits(image, &all, ImageLockModeRead, PixelFormat32bppRGB, &data) == Ok) {
+      Bitmap bitmap(static_cast<std::int32_t>(width), static_cast<std::int32_t>(height));
+      for (std::int32_t y = 0; y < bitmap.Height(); ++y) {
+        const auto* src = static_cast<const std::uint8_t*>(data.Scan0) +
+                          static_cast<std::ptrdiff_t>(y) * data.Stride;
+        Rgb* dst = bitmap.Row(y);
+        for (std::int32_t x = 0; x < bitmap.Width(); ++x, src += 4) dst[x] = {src[2], src[1], src[0]};
+      }
+      GdipBitmapUnlockBits(image, &data);
+      result = std::move(bitmap);
+    }
+  }
+  GdipDisposeImage(image);
+  return result;
+}
+
+}  // namespace varkel
