@@ -333,6 +333,13 @@ void SimMouse::InjectInputReport(std::vector<std::uint8_t> report) {
   impl_->DeliverInput(std::move(report));
 }
 
+std::size_t SimMouse::PendingInputReports() const {
+  std::lock_guard g(impl_->world.Mutex());
+  std::size_t pending = 0;
+  for (const auto* queue : impl_->readQueues) pending += queue->reports.size();
+  return pending;
+}
+
 void SimMouse::SendNotices(DeviceNotice::Event event, NoticeCase spelling) {
   std::vector<DeviceNotice> notices;
   decltype(impl_->noticeObserver) observer;

@@ -91,6 +91,8 @@ class SimMouse final : public HidBus {
   // Any bytes, as one input report on the vendor input collection (cut or
   // zero-padded to its report length).
   void InjectInputReport(std::vector<std::uint8_t> report);
+  // Input reports sent and not yet read, over every open reader.
+  std::size_t PendingInputReports() const;
 
   // Pulling the mouse out ends its open handles and hides its interfaces;
   // both send a notice per interface of the mouse once watched.

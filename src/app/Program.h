@@ -1,0 +1,81 @@
+#pragma once
+// The whole program: one of each record, the platform it runs on, and the
+// contexts through which its parts reach them. The Windows program and the
+// simulated one are the same Program on different platforms.
+#include <memory>
+#include <string>
+
+#include "app/AppPaths.h"
+#include "app/Shutdown.h"
+#include "config/MouseProfile.h"
+#include "device/DeviceContext.h"
+#include "device/DeviceHost.h"
+#include "device/DeviceLink.h"
+#include "device/DriverStatus.h"
+#include "device/ReaderThread.h"
+#include "driver/DriverContext.h"
+#include "macros/MacroTable.h"
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/Files.h"
+#include "platform/Hid.h"
+#include "platform/Images.h"
+#include "platform/Ini.h"
+#include "platform/Input.h"
+#include "platform/PointerSpeed.h"
+#include "platform/Repaint.h"
+#include "platform/Threads.h"
+#include "platform/WindowShape.h"
+#include "skin/SkinLayout.h"
+#include "skin/WindowShapes.h"
+
+namespace varkel {
+
+// Every platform interface the program uses.
+struct Platform {
+  IniFiles& ini;
+  Files& files;
+  Clock& clock;
+  Threads& threads;
+  Dialogs& dialogs;
+  RepaintRequests& repaint;
+  HidBus& hid;
+  DesktopInput& input;
+  PointerSpeed& pointerSpeed;
+  Images& images;
+  ShapedWindow& shapedWindow;
+  MainWindowHost& window;     // notification-area icon, the main window's end
+  RunButtonBlinker& blinker;  // the run-button blinker thread
+};
+
+class Program final : public Shutdown {
+ public:
+  Program(const Platform& platform, std::u16string exeDir);
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+
+  // The exit sequence: Alt released, icon removed, the driver-exit report and
+  // the pointer speed back to 10, the main window destroyed.
+  void ShutdownDriver() override;
+
+  // What the main page's elements do to the working profile.
+  void Apply();                         // the apply element
+  void SaveCurrentProfile();            // the save element
+  void ChooseProfile(std::int32_t n);   // a profile button: load, no write
+
+  const Platform platform;
+  const std::u16string exeDir;
+  AppPaths paths;
+  ProfileModel model;
+  DriverStatus status;
+  DeviceLink link;
+  MacroTable macros;
+  SkinLayout skin;
+  MainWindowRegions regions;
+  std::unique_ptr<Wakeup> driverWakeup;
+  DeviceContext device;
+  ReaderContext reader;
+  DriverContext driver;
+};
+
+}  // namespace varkel
