@@ -28,6 +28,15 @@ struct ThreadTimer {
 
 }  // namespace
 
+std::int64_t ProcessCpuTimeUs() {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) return 0;
+  auto us = [](const FILETIME& t) {
+    return ((static_cast<std::int64_t>(t.dwHighDateTime) << 32) | t.dwLowDateTime) / 10;
+  };
+  return us(kernel) + us(user);
+}
+
 std::int64_t Win32Clock::NowUs() {
   static const std::int64_t frequency = PerformanceFrequency();
   LARGE_INTEGER now;

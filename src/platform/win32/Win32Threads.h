@@ -12,6 +12,10 @@
 
 namespace varkel::win32 {
 
+// CPU time used by the whole process so far (kernel and user), in
+// microseconds; for measurements.
+std::int64_t ProcessCpuTimeUs();
+
 class Win32Clock final : public Clock {
  public:
   std::int64_t NowUs() override;
