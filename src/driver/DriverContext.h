@@ -1,6 +1,7 @@
 #pragma once
 // What the driver thread and macro playback work on, passed by reference.
 #include <functional>
+#include <mutex>
 
 #include "app/AppPaths.h"
 #include "config/MouseProfile.h"
@@ -25,9 +26,12 @@ struct DriverContext {
   IniFiles& ini;
   const AppPaths& paths;
   RepaintRequests& repaint;
-  // The mouse link's operations; each takes model.lock itself as it needs.
+  // The mouse link's operations. sendDpiReport takes model.lock itself;
+  // applyProfile is called with model.lock held, as `held` (profile cycling
+  // loads and applies under one hold), and may let go of it only while it
+  // shows a message.
   std::function<void()> sendDpiReport;
-  std::function<void()> applyProfile;
+  std::function<void(std::unique_lock<std::mutex>& held)> applyProfile;
 };
 
 }  // namespace varkel

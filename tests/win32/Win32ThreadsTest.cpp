@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <vector>
 
 #include "platform/win32/Win32Threads.h"
 
@@ -25,16 +27,19 @@ TEST(Win32Threads, EventWakesThreadAndStopReleasesIt) {
   threads.StopAll();
 }
 
-// Sleeps last their time and not much longer than a millisecond more.
+// A 1 ms sleep lasts its millisecond and, typically, not much more (the
+// median, so that a busy machine does not fail the test).
 TEST(Win32Clock, SleepsAreKeptToTheMillisecond) {
   Win32Clock clock;
-  for (std::uint32_t ms : {1u, 5u, 20u}) {
+  std::vector<std::int64_t> took;
+  for (int i = 0; i < 21; ++i) {
     const std::int64_t start = clock.NowUs();
-    clock.SleepMs(ms);
-    const std::int64_t took = clock.NowUs() - start;
-    EXPECT_GE(took, ms * 1000 - 100) << ms;
-    EXPECT_LT(took, ms * 1000 + 5'000) << ms;
+    clock.SleepMs(1);
+    took.push_back(clock.NowUs() - start);
   }
+  std::sort(took.begin(), took.end());
+  EXPECT_GE(took.front(), 900);
+  EXPECT_LT(took[took.size() / 2], 3000);
 }
 
 }  // namespace

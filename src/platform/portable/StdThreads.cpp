@@ -3,6 +3,14 @@
 #include <chrono>
 #include <condition_variable>
 
+#ifdef __linux__
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace varkel {
 
 std::int64_t StdClock::NowUs() {
@@ -48,9 +56,29 @@ class StdWakeup final : public Wakeup {
 
 StdThreads::~StdThreads() { StopAll(); }
 
-void StdThreads::Start(std::function<void()> body, ThreadPriority) {
+namespace {
+
+// The highest-priority threads wait on reports and pause between macro
+// steps; on a busy machine they must get the processor back at once. A
+// process without the right to raise priorities keeps the normal one.
+void RaiseCurrentThreadPriority() {
+#ifdef __linux__
+  sched_param param{};
+  param.sched_priority = 1;  // the lowest real-time priority
+  if (pthread_setschedparam(pthread_self(), SCHED_FIFO, &param) != 0) {
+    setpriority(PRIO_PROCESS, static_cast<id_t>(syscall(SYS_gettid)), -10);
+  }
+#endif
+}
+
+}  // namespace
+
+void StdThreads::Start(std::function<void()> body, ThreadPriority priority) {
   std::lock_guard lock(mutex_);
-  threads_.emplace_back(std::move(body));
+  threads_.emplace_back([body = std::move(body), priority] {
+    if (priority == ThreadPriority::Highest) RaiseCurrentThreadPriority();
+    body();
+  });
 }
 
 std::unique_ptr<Wakeup> StdThreads::MakeWakeup() {

@@ -19,7 +19,8 @@ class StdClock final : public Clock {
   void SleepMs(std::uint32_t ms) override;
 };
 
-// Thread priorities are left to the host. StopAll (or the destructor) makes
+// Highest-priority threads are raised (nice -10 on Linux) when the process
+// may do so. StopAll (or the destructor) makes
 // KeepRunning false, releases every Wait for good and joins the threads:
 // their bodies must not block anywhere else for long.
 class StdThreads final : public Threads {

@@ -19,8 +19,7 @@ std::int64_t ProcessCpuTimeUs();
 class Win32Clock final : public Clock {
  public:
   std::int64_t NowUs() override;
-  // A high-resolution waitable timer per thread; where the system has none,
-  // the timer resolution is raised to 1 ms for the sleep and given back.
+  // To the millisecond: the timer resolution is 1 ms while it sleeps.
   void SleepMs(std::uint32_t ms) override;
 };
 

@@ -1,6 +1,8 @@
 #pragma once
 // The driver thread on virtual time, with a recording desktop: presses are
 // handed over as the reader thread hands them over.
+#include <gtest/gtest.h>
+
 #include <cstdio>
 #include <mutex>
 #include <string>
@@ -35,7 +37,10 @@ struct DriverRig {
   std::unique_ptr<Wakeup> wakeup = threads.MakeWakeup();
   DriverContext ctx{status, model, macros, input, clock, threads, *wakeup, ini, paths, repaint,
                     [this] { Call("dpi-report " + std::to_string(LevelNow())); },
-                    [this] { Call("apply " + std::to_string(model.currentProfile)); }};
+                    [this](std::unique_lock<std::mutex>& held) {
+                      EXPECT_TRUE(held.owns_lock());
+                      Call("apply " + std::to_string(model.currentProfile));
+                    }};
 
   DriverRig() {
     threads.Start([this] { DriverThread(ctx); }, ThreadPriority::Highest);
