@@ -6,14 +6,23 @@
 #include <random>
 
 #include "platform/portable/BmpDecoder.h"
+#include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Images.h"
+#include "platform/win32/Win32Ini.h"
 #include "platform/win32/Win32Region.h"
 #include "skin/MaskToRegion.h"
+#include "skin/SkinLayoutLoader.h"
+#include "skin/WindowShapes.h"
+#include "unit/skin/ShippedSkin.h"
+#include "unit/skin/SkinFakes.h"
 #include "unit/ini/TempFolder.h"
 #include "unit/skin/BmpFixture.h"
 
 namespace varkel {
 namespace {
+
+using win32::CreateRegionHandle;
+using win32::Win32Images;
 
 std::u16string Wide(const std::filesystem::path& path) {
   const std::wstring w = path.wstring();
@@ -78,6 +87,93 @@ TEST(Win32Region, HandleHoldsExactlyTheRegionsPixels) {
   RECT box{};
   EXPECT_EQ(GetRgnBox(empty, &box), NULLREGION);
   DeleteObject(empty);
+}
+
+// The shipped skin folder as Wine sees it.
+std::u16string ShippedSkinDir() {
+  std::u16string dir = u"Z:";
+  for (const char c : std::string(VARKEL_SHIPPED_SKIN_DIR)) dir += c == '/' ? u'\\' : static_cast<char16_t>(c);
+  return dir;
+}
+
+std::u16string In(const std::u16string& dir, std::u16string_view name) {
+  return dir + u"\\" + std::u16string(name);
+}
+
+TEST(Win32ShippedSkin, LoadsAndFitsTheWindowItsMaskGives) {
+  const std::u16string dir = ShippedSkinDir();
+  win32::Win32Ini ini;
+  win32::Win32Files files;
+  skintest::Recorder recorder;
+  const SkinReader reader{ini, files, recorder, recorder};
+  SkinLayout layout;
+  ASSERT_TRUE(ReadSkinLayout(reader, dir, layout)) << "skin folder " << std::string(dir.begin(), dir.end());
+  EXPECT_TRUE(recorder.log.empty());
+
+  Win32Images images;
+  const auto mask = LoadMaskShape(images, In(dir, u"main_mask.jpg"));
+  ASSERT_TRUE(mask);
+  EXPECT_FALSE(mask->shape.IsEmpty());
+  skintest::ExpectUsedElementsInside(layout, mask->width, mask->height, &mask->shape);
+}
+
+TEST(Win32ShippedSkin, EveryImageDecodesAtTheSizeTheLayoutExpects) {
+  const std::u16string dir = ShippedSkinDir();
+  win32::Win32Ini ini;
+  win32::Win32Files files;
+  skintest::Recorder recorder;
+  SkinLayout layout;
+  ASSERT_TRUE(ReadSkinLayout({ini, files, recorder, recorder}, dir, layout));
+  Win32Images images;
+  const auto size = [&](std::u16string_view name) -> std::pair<std::int32_t, std::int32_t> {
+    const auto bitmap = images.Load(In(dir, name));
+    EXPECT_TRUE(bitmap) << std::string(name.begin(), name.end());
+    if (!bitmap) return {0, 0};
+    return {bitmap->Width(), bitmap->Height()};
+  };
+
+  // Page pictures cover the window.
+  const auto window = size(u"main_mask.jpg");
+  for (std::u16string_view page :
+       {u"main_normal.jpg", u"main_over.jpg", u"main_down.jpg", u"advanced_normal.jpg",
+        u"advanced_over.jpg", u"advanced_down.jpg", u"color_normal_pink.jpg", u"color_over_red.jpg",
+        u"color_down_purple.jpg", u"color_normal_gray.jpg", u"color_over_blue.jpg"})
+    EXPECT_EQ(size(page), window) << std::string(page.begin(), page.end());
+
+  // The knob is copied at the size of each DPI value position.
+  const auto knob = size(u"dpi_slider.jpg");
+  for (std::size_t p = 45; p < 65; ++p) {
+    EXPECT_GE(knob.first, layout.main[p].width) << p;
+    EXPECT_GE(knob.second, layout.main[p].height) << p;
+  }
+
+  // Popups: looks as large as their masks, with whole rows (10 and 12).
+  struct Popup {
+    std::u16string_view mask;
+    int rows;
+    std::u16string_view looks[3];
+  };
+  const Popup popups[] = {
+      {u"menu_mask.jpg", 10, {u"menu_normal.jpg", u"menu_over.jpg", u"menu_down.jpg"}},
+      {u"advanced menu_mask.jpg", 12,
+       {u"advanced menu_normal.jpg", u"advanced menu_over.jpg", u"advanced menu_down.jpg"}},
+  };
+  for (const Popup& popup : popups) {
+    const auto maskSize = size(popup.mask);
+    EXPECT_GT(maskSize.second / popup.rows, 0);
+    for (std::u16string_view look : popup.looks)
+      EXPECT_EQ(size(look), maskSize) << std::string(look.begin(), look.end());
+  }
+
+  // The warning popup: its looks fill its mask, its elements lie on it.
+  const auto warning = LoadMaskShape(images, In(dir, u"warning_mask.bmp"));
+  ASSERT_TRUE(warning);
+  for (std::u16string_view look : {u"warning_normal.jpg", u"warning_over.jpg"})
+    EXPECT_EQ(size(look), std::pair(warning->width, warning->height));
+  for (const SkinElement& e : layout.warning) {
+    EXPECT_FALSE(e.Bounds().IsEmpty());
+    EXPECT_TRUE(warning->shape.Contains(e.Bounds().left, e.Bounds().top));
+  }
 }
 
 }  // namespace

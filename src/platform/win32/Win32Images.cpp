@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace varkel {
+namespace varkel::win32 {
 
 using namespace Gdiplus;
 using namespace Gdiplus::DllExports;
@@ -54,4 +54,4 @@ std::optional<Bitmap> Win32Images::Load(std::u16string_view path) {
   return result;
 }
 
-}  // namespace varkel
+}  // namespace varkel::win32

@@ -4,7 +4,7 @@
 
 #include "platform/Images.h"
 
-namespace varkel {
+namespace varkel::win32 {
 
 class Win32Images : public Images {
  public:
@@ -21,4 +21,4 @@ class Win32Images : public Images {
   bool started_ = false;
 };
 
-}  // namespace varkel
+}  // namespace varkel::win32

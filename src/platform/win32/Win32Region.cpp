@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace varkel {
+namespace varkel::win32 {
 namespace {
 
 HRGN FromRects(const Rect* rects, std::size_t count, const Rect& bounds) {
@@ -55,4 +55,4 @@ void Win32ShapedWindow::SetShape(const Region& shape) {
   if (!SetWindowRgn(window_, handle, TRUE)) DeleteObject(handle);
 }
 
-}  // namespace varkel
+}  // namespace varkel::win32

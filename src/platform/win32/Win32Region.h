@@ -4,7 +4,7 @@
 
 #include "platform/WindowShape.h"
 
-namespace varkel {
+namespace varkel::win32 {
 
 // One ExtCreateRegion call over the region's bands. The caller owns the handle.
 HRGN CreateRegionHandle(const Region& region);
@@ -19,4 +19,4 @@ class Win32ShapedWindow : public ShapedWindow {
   HWND window_;
 };
 
-}  // namespace varkel
+}  // namespace varkel::win32
