@@ -26,3 +26,6 @@ foreach(mode second race)
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh ${mode} $<TARGET_FILE:varkel_exe> $<TARGET_FILE:varkel_probe>)
   set_tests_properties(app.wine.${mode} PROPERTIES TIMEOUT 300 LABELS wine)
 endforeach()
+add_test(NAME app.wine.demo
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh demo $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>)
+set_tests_properties(app.wine.demo PROPERTIES TIMEOUT 300 LABELS wine)

@@ -21,6 +21,7 @@ inline constexpr std::uint32_t kSysKeyDown = 0x0104;
 inline constexpr std::uint32_t kInitDialog = 0x0110;
 inline constexpr std::uint32_t kCommand = 0x0111;
 inline constexpr std::uint32_t kSysCommand = 0x0112;
+inline constexpr std::uint32_t kTimer = 0x0113;
 inline constexpr std::uint32_t kCtlColorEdit = 0x0133;
 inline constexpr std::uint32_t kCtlColorListBox = 0x0134;
 inline constexpr std::uint32_t kCtlColorStatic = 0x0138;

@@ -37,6 +37,13 @@ class Window {
   virtual void Destroy() = 0;
   // Ends a modal run with this result; the window is destroyed after.
   virtual void EndModal(int result) = 0;
+
+  // Child controls of the template, by their ids.
+  virtual void SetItemText(int itemId, std::u16string_view text) = 0;
+  virtual bool IsItemChecked(int itemId) = 0;
+
+  // From now on a timer message (wParam timerId) every intervalMs.
+  virtual void StartTimer(int timerId, int intervalMs) = 0;
 };
 
 // Handled messages give the value the window answers; nullopt hands the

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program under Wine: it shows its window, runs once only, and ends
 # when its window is closed.
-#   wine-app.sh second|race EXE PROBE
+#   wine-app.sh second|race|demo EXE PROBE
 set -u
 mode=$1 exe=$2 probe=$3
 here=$(cd "$(dirname "$0")" && pwd)

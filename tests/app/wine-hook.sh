@@ -5,6 +5,7 @@
 #   wine-hook.sh MODE EXE PROBE RESULT
 #   MODE second: a second copy started while the first sits hidden
 #   MODE race:   a second copy started at the same moment as the first
+#   MODE demo:   the demo, with its mouse panel
 set -u
 mode=$1 exe=$2 probe=$3 result=$4
 title='Varkel游戏鼠'
@@ -40,9 +41,11 @@ if [ "$mode" = second ]; then
   start_second
   [ "$second_status" = 0 ] || fail "the second copy ended with $second_status"
   [ "$(probe visible "$title")" = 1 ] || fail "the second copy did not bring the first one back"
-else
+elif [ "$mode" = race ]; then
   # Both copies have had time to meet at the mutex.
   sleep 3
+else
+  [ "$(probe windows 'Simulated mouse')" = 1 ] || fail "no mouse panel beside the main window"
 fi
 
 [ "$(probe windows "$title")" = 1 ] || fail "not exactly one window titled $title"

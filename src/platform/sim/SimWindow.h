@@ -1,5 +1,7 @@
 #pragma once
 // A window of the simulated platform: it keeps what its class asked of it.
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,24 @@ class SimWindow final : public Window {
     modalEnded_ = true;
   }
 
+  void SetItemText(int itemId, std::u16string_view text) override { itemTexts_[itemId] = text; }
+  bool IsItemChecked(int itemId) override { return checked_.count(itemId) != 0; }
+  void StartTimer(int timerId, int intervalMs) override { timers_[timerId] = intervalMs; }
+
+  // What the person did to the controls.
+  void SetItemChecked(int itemId, bool checked) {
+    if (checked)
+      checked_.insert(itemId);
+    else
+      checked_.erase(itemId);
+  }
+
   const std::u16string& Title() const { return title_; }
+  std::u16string ItemText(int itemId) const {
+    const auto found = itemTexts_.find(itemId);
+    return found == itemTexts_.end() ? std::u16string() : found->second;
+  }
+  const std::map<int, int>& Timers() const { return timers_; }
   int LargeIcon() const { return largeIcon_; }
   const std::vector<ShowCommand>& Shows() const { return shows_; }
   bool Destroyed() const { return destroyed_; }
@@ -36,6 +55,9 @@ class SimWindow final : public Window {
   bool destroyed_ = false;
   bool modalEnded_ = false;
   int modalResult_ = 0;
+  std::map<int, std::u16string> itemTexts_;
+  std::set<int> checked_;
+  std::map<int, int> timers_;
 };
 
 }  // namespace varkel::sim

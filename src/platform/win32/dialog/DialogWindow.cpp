@@ -98,4 +98,14 @@ void DialogWindow::EndModal(int result) {
   PostMessageW(hwnd_, WM_NULL, 0, 0);  // wakes the modal loop
 }
 
+void DialogWindow::SetItemText(int itemId, std::u16string_view text) {
+  SetDlgItemTextW(hwnd_, itemId, ToWide(text).c_str());
+}
+
+bool DialogWindow::IsItemChecked(int itemId) { return IsDlgButtonChecked(hwnd_, itemId) == BST_CHECKED; }
+
+void DialogWindow::StartTimer(int timerId, int intervalMs) {
+  SetTimer(hwnd_, static_cast<UINT_PTR>(timerId), static_cast<UINT>(intervalMs), nullptr);
+}
+
 }  // namespace varkel::win32

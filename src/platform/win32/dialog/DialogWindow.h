@@ -25,6 +25,9 @@ class DialogWindow final : public Window {
   void Show(ShowCommand command) override;
   void Destroy() override;
   void EndModal(int result) override;
+  void SetItemText(int itemId, std::u16string_view text) override;
+  bool IsItemChecked(int itemId) override;
+  void StartTimer(int timerId, int intervalMs) override;
 
   HWND Handle() const { return hwnd_; }
   bool Alive() const { return hwnd_ != nullptr; }
