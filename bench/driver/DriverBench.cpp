@@ -94,6 +94,7 @@ class TimedBus final : public HidBus {
   std::unique_ptr<HidQuery> OpenForQuery(const std::u16string& p) override { return inner_.OpenForQuery(p); }
   std::unique_ptr<HidWriter> OpenForWriting(const std::u16string& p) override { return inner_.OpenForWriting(p); }
   void WatchArrivalsAndRemovals() override { inner_.WatchArrivalsAndRemovals(); }
+  DeviceNotice ReadNotice(std::uintptr_t e, std::intptr_t d) override { return inner_.ReadNotice(e, d); }
   std::unique_ptr<HidReader> OpenForReading(const std::u16string& p) override {
     auto reader = inner_.OpenForReading(p);
     if (!reader) return nullptr;
