@@ -16,5 +16,14 @@ if(NOT WIN32 AND TARGET varkel-scenario)
       set_tests_properties(scenario.${name} PROPERTIES LABELS scenario TIMEOUT 120)
     endif()
   endforeach()
+  add_test(NAME scenario.script-errors
+           COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/scenarios/script-errors $<TARGET_FILE:varkel-scenario>)
+  set_tests_properties(scenario.script-errors PROPERTIES LABELS scenario)
+endif()
+
+# Under ThreadSanitizer the unit tests run too: several of them start threads
+# (the simulated world, the reader, the driver, macro playback).
+if(VARKEL_SANITIZE STREQUAL "thread")
+  set_tests_properties(unit PROPERTIES LABELS threaded)
 endif()
 
