@@ -6,6 +6,9 @@ endif()
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 
+# The dialog layer's tests make windows from templates of their own.
+target_sources(varkel_win32_tests PRIVATE win32/DialogLayerTest.rc)
+
 add_executable(varkel_probe app/WineProbe.cpp)
 target_link_options(varkel_probe PRIVATE -mconsole)
 target_link_libraries(varkel_probe PRIVATE shell32 user32 kernel32)

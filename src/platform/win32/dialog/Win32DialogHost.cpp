@@ -34,8 +34,13 @@ bool IsDialogKey(MSG& msg, DialogWindow& modal) {
 int Win32DialogHost::RunModal(int templateId, WindowClass& windowClass, Window* owner) {
   HWND ownerHandle = HandleOf(owner);
   auto window = std::make_unique<DialogWindow>(instance_, windowClass);
-  if (!window->Create(templateId, ownerHandle)) return -1;
+  // Disabled before the window exists, so that its initialisation already
+  // runs modal.
   const bool ownerWasEnabled = ownerHandle && !EnableWindow(ownerHandle, FALSE);
+  if (!window->Create(templateId, ownerHandle)) {
+    if (ownerWasEnabled) EnableWindow(ownerHandle, TRUE);
+    return -1;
+  }
 
   MSG msg;
   while (window->Alive() && !window->ModalEnded()) {
