@@ -2,23 +2,9 @@
 
 #include <algorithm>
 
+#include "config/DecimalText.h"
+
 namespace varkel {
-namespace {
-
-std::u16string DecimalKey(std::int32_t index) {
-  std::u16string key;
-  std::int64_t v = index;
-  const bool negative = v < 0;
-  if (negative) v = -v;
-  do {
-    key.insert(key.begin(), static_cast<char16_t>(u'0' + v % 10));
-    v /= 10;
-  } while (v != 0);
-  if (negative) key.insert(key.begin(), u'-');
-  return key;
-}
-
-}  // namespace
 
 SkinFields SplitSkinValue(std::u16string_view value) {
   SkinFields fields;
@@ -55,7 +41,7 @@ std::optional<SkinFields> ReadSkinValue(const SkinReader& reader, std::u16string
     return std::nullopt;
   }
   const std::u16string value =
-      reader.ini.Read(path, section, DecimalKey(index), kSkinValueCapacity, u"");
+      reader.ini.Read(path, section, FormatDecimal(index), kSkinValueCapacity, u"");
   if (std::count(value.begin(), value.end(), u',') > 6) reader.dialogs.ShowMessage(kBadValueMessage);
   return SplitSkinValue(value);
 }
