@@ -15,14 +15,25 @@ MessageResult CZUL_TavrinDlg::OnMessage(const WindowMessage& message) {
 }
 
 MessageResult CZUL_TavrinDlg::OnInitDialog(const WindowMessage&) {
-  window_->SetLargeIcon(IDR_MAINFRAME);
-  // From here on a second copy finds this window.
-  window_->SetTitle(kAppName);
+  if (startUp_)
+    startUp_([this] { DressWindow(); });
+  else
+    DressWindow();
   return 1;  // the platform gives the default focus
 }
 
+void CZUL_TavrinDlg::DressWindow() {
+  window_->SetLargeIcon(IDR_MAINFRAME);
+  // From here on a second copy finds this window.
+  window_->SetTitle(kAppName);
+}
+
+// The system's close (Alt+F4, the taskbar) quits the program; it does not hide it.
 MessageResult CZUL_TavrinDlg::OnClose(const WindowMessage&) {
-  window_->Destroy();
+  if (shutdown_)
+    shutdown_->ShutdownDriver();
+  else
+    window_->Destroy();
   return 0;
 }
 

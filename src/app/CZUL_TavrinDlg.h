@@ -1,5 +1,8 @@
 #pragma once
 // The main window, made from dialog template 102.
+#include <functional>
+
+#include "app/Shutdown.h"
 #include "platform/MessageMap.h"
 #include "platform/Window.h"
 
@@ -7,13 +10,28 @@ namespace varkel {
 
 class CZUL_TavrinDlg : public WindowClass {
  public:
+  // The program's start-up, run by the window's initialisation. It calls
+  // dressWindow (icon and title) at its place in the sequence and returns
+  // whether the program runs; when it does not, it has ended the window.
+  using StartUpSequence = std::function<bool(const std::function<void()>& dressWindow)>;
+
+  // Without a start-up the window only dresses itself; without an exit
+  // sequence closing destroys it.
+  CZUL_TavrinDlg() = default;
+  CZUL_TavrinDlg(StartUpSequence startUp, Shutdown& shutdown)
+      : startUp_(std::move(startUp)), shutdown_(&shutdown) {}
+
   MessageResult OnMessage(const WindowMessage& message) override;
 
  private:
   MessageResult OnInitDialog(const WindowMessage& message);
   MessageResult OnClose(const WindowMessage& message);
+  void DressWindow();
 
   static const MessageMapEntry<CZUL_TavrinDlg> kMessageMap[];
+
+  StartUpSequence startUp_;
+  Shutdown* shutdown_ = nullptr;
 };
 
 }  // namespace varkel

@@ -6,6 +6,7 @@
 //   varkel_probe hide TITLE        hides it
 //   varkel_probe close TITLE       asks it to close (WM_CLOSE)
 //   varkel_probe processes NAME    number of processes of this executable name
+//   varkel_probe text TITLE ID     the text of control ID of that window (UTF-8)
 // Prints the number asked for; exit code 2 on a usage error.
 #include <windows.h>
 #include <shellapi.h>
@@ -56,8 +57,8 @@ int CountProcesses(const std::wstring& name) {
 int main() {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (argc != 3) {
-    std::fputs("usage: varkel_probe windows|visible|hide|close|processes NAME\n", stderr);
+  if (argc < 3 || argc > 4) {
+    std::fputs("usage: varkel_probe windows|visible|hide|close|processes NAME, or text TITLE ID\n", stderr);
     return 2;
   }
   const std::wstring command = argv[1];
@@ -74,6 +75,12 @@ int main() {
   } else if (command == L"hide") {
     if (found.first) ShowWindow(found.first, SW_HIDE);
     std::printf("%d\n", found.first ? 1 : 0);
+  } else if (command == L"text" && argc == 4) {
+    wchar_t text[512] = {};
+    if (found.first) GetDlgItemTextW(found.first, _wtoi(argv[3]), text, 512);
+    char utf8[2048] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("%s\n", utf8);
   } else if (command == L"close") {
     if (found.first) PostMessageW(found.first, WM_CLOSE, 0, 0);
     std::printf("%d\n", found.first ? 1 : 0);

@@ -46,6 +46,13 @@ elif [ "$mode" = race ]; then
   sleep 3
 else
   [ "$(probe windows 'Simulated mouse')" = 1 ] || fail "no mouse panel beside the main window"
+  # The program found the simulated mouse and applied its profile to it.
+  sleep 1
+  state=$(probe text 'Simulated mouse' 1000)
+  echo "mouse: $state" >>"$result"
+  case $state in
+    *"Feature reports received: 0"* | "") fail "the program sent the mouse nothing" ;;
+  esac
 fi
 
 [ "$(probe windows "$title")" = 1 ] || fail "not exactly one window titled $title"

@@ -25,6 +25,32 @@ TEST(MainWindow, ClosingDestroysTheWindow) {
   EXPECT_TRUE(window.Destroyed());
 }
 
+TEST(MainWindow, StartUpDressesTheWindowAtItsPlaceAndCloseRunsTheExitSequence) {
+  struct RecordingShutdown : Shutdown {
+    void ShutdownDriver() override { ++runs; }
+    int runs = 0;
+  } shutdown;
+  sim::SimWindow window;
+  std::u16string titleBeforeDress = u"unset", titleAfterDress;
+  CZUL_TavrinDlg dialog(
+      [&](const std::function<void()>& dress) {
+        titleBeforeDress = window.Title();
+        dress();
+        titleAfterDress = window.Title();
+        return true;
+      },
+      shutdown);
+  dialog.Attach(&window);
+  EXPECT_EQ(dialog.OnMessage({window.Id(), msg::kInitDialog, 0, 0}), MessageResult(1));
+  EXPECT_EQ(titleBeforeDress, u"");
+  EXPECT_EQ(titleAfterDress, u"Varkel游戏鼠");
+  EXPECT_EQ(window.LargeIcon(), IDR_MAINFRAME);
+
+  dialog.OnMessage({window.Id(), msg::kClose, 0, 0});
+  EXPECT_EQ(shutdown.runs, 1);
+  EXPECT_FALSE(window.Destroyed());  // the exit sequence ends the window itself
+}
+
 // A window class with a map of each kind of entry, to see how messages are routed.
 class Routed : public WindowClass {
  public:

@@ -1,0 +1,40 @@
+#include "platform/win32/Win32MainWindowHost.h"
+
+#include <shellapi.h>
+
+#include "app/AppIdentity.h"
+#include "platform/win32/WideText.h"
+#include "platform/win32/Win32Region.h"
+
+namespace varkel::win32 {
+namespace {
+
+constexpr UINT kTrayIconId = 153;
+
+}  // namespace
+
+void Win32MainWindowHost::ShowMessage(std::u16string_view text) {
+  MessageBoxW(window_, ToWide(text).c_str(), ToWide(kAppName).c_str(), MB_OK);
+}
+
+// Safe from any thread: the window's own thread paints.
+void Win32MainWindowHost::RepaintWholeWindow() {
+  if (window_) InvalidateRect(window_, nullptr, FALSE);
+}
+
+void Win32MainWindowHost::SetShape(const Region& shape) { Win32ShapedWindow(window_).SetShape(shape); }
+
+void Win32MainWindowHost::RemoveTrayIcon() {
+  NOTIFYICONDATAW icon{};
+  icon.cbSize = sizeof(icon);
+  icon.hWnd = window_;
+  icon.uID = kTrayIconId;
+  Shell_NotifyIconW(NIM_DELETE, &icon);
+}
+
+void Win32MainWindowHost::DestroyMainWindow() {
+  if (window_) DestroyWindow(window_);
+  window_ = nullptr;
+}
+
+}  // namespace varkel::win32
