@@ -7,6 +7,8 @@
 //   varkel_probe close TITLE       asks it to close (WM_CLOSE)
 //   varkel_probe processes NAME    number of processes of this executable name
 //   varkel_probe text TITLE ID     the text of control ID of that window (UTF-8)
+//   varkel_probe pointer-speed -   the Windows pointer speed (1 to 20)
+//   varkel_probe set-pointer-speed N
 // Prints the number asked for; exit code 2 on a usage error.
 #include <windows.h>
 #include <shellapi.h>
@@ -63,6 +65,20 @@ int main() {
   }
   const std::wstring command = argv[1];
   const std::wstring name = argv[2];
+  if (command == L"pointer-speed") {
+    int speed = 0;
+    SystemParametersInfoW(SPI_GETMOUSESPEED, 0, &speed, 0);
+    std::printf("%d\n", speed);
+    return 0;
+  }
+  if (command == L"set-pointer-speed") {
+    const int speed = _wtoi(name.c_str());
+    // Wine takes the value from the first argument, Windows from the second.
+    SystemParametersInfoW(SPI_SETMOUSESPEED, static_cast<UINT>(speed),
+                          reinterpret_cast<void*>(static_cast<INT_PTR>(speed)), SPIF_SENDCHANGE);
+    std::printf("%d\n", speed);
+    return 0;
+  }
   if (command == L"processes") {
     std::printf("%d\n", CountProcesses(name));
     return 0;

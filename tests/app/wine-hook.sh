@@ -59,6 +59,15 @@ fi
 [ "$(xdotool search --name "^$title\$" | wc -l)" = 1 ] || fail "not exactly one X window"
 [ "$(probe processes "$(basename "$exe")")" = 1 ] || fail "not exactly one process"
 
+[ "$mode" = demo ] && probe set-pointer-speed 3 >/dev/null
 [ "$(probe close "$title")" = 1 ] || fail "nothing to close"
 wait
+if [ "$mode" = demo ]; then
+  # Closing runs the exit sequence: the pointer speed goes back to 10.
+  for _ in $(seq 1 40); do
+    [ "$(probe processes "$(basename "$exe")")" = 0 ] && break
+    sleep 0.25
+  done
+  [ "$(probe pointer-speed -)" = 10 ] || fail "the pointer speed is not back at 10 after the exit"
+fi
 echo done >>"$result"

@@ -13,8 +13,10 @@ std::optional<int> Win32PointerSpeed::Get() {
 }
 
 void Win32PointerSpeed::Set(int speed) {
-  // The speed travels in the pointer argument itself.
-  SystemParametersInfoW(SPI_SETMOUSESPEED, 0, reinterpret_cast<void*>(static_cast<std::intptr_t>(speed)),
+  // The speed travels in the pointer argument itself. Wine reads it from the
+  // first argument instead (and would store 0), so it goes in both.
+  SystemParametersInfoW(SPI_SETMOUSESPEED, static_cast<UINT>(speed),
+                        reinterpret_cast<void*>(static_cast<std::intptr_t>(speed)),
                         SPIF_UPDATEINIFILE | SPIF_SENDCHANGE);
 }
 
