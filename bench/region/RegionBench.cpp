@@ -9,7 +9,7 @@
 //
 //   varkel_bench_region [--mask PATH | --generated shipped|round] [--runs N]
 //
-// PATH: a BMP natively, a JPEG or BMP on Windows (GDI+). Without a mask, a
+// PATH: a JPEG or BMP (GDI+ on Windows, our own readers natively). Without a mask, a
 // generated 800 x 600 mask: "shipped" cuts the corners as the shipped skin
 // does (20 px at the top, 28 at the bottom); "round" is an ellipse.
 #include <algorithm>
@@ -33,6 +33,7 @@
 #include <iterator>
 
 #include "platform/portable/BmpDecoder.h"
+#include "platform/portable/JpegDecoder.h"
 #endif
 
 namespace varkel::bench {
@@ -67,6 +68,7 @@ std::optional<Bitmap> LoadMask(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in),
                                         std::istreambuf_iterator<char>()};
+  if (bytes.size() >= 2 && bytes[0] == 0xFF && bytes[1] == 0xD8) return DecodeJpeg(bytes);
   return DecodeBmp(bytes);
 #endif
 }

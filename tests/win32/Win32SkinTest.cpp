@@ -6,6 +6,8 @@
 #include <random>
 
 #include "platform/portable/BmpDecoder.h"
+#include "platform/portable/HostPaths.h"
+#include "platform/portable/PortableImages.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Images.h"
 #include "platform/win32/Win32Ini.h"
@@ -174,6 +176,40 @@ TEST(Win32ShippedSkin, EveryImageDecodesAtTheSizeTheLayoutExpects) {
     EXPECT_FALSE(e.Bounds().IsEmpty());
     EXPECT_TRUE(warning->shape.Contains(e.Bounds().left, e.Bounds().top));
   }
+}
+
+// Native builds decode the skin with our own reader; it must see what GDI+
+// sees: the same sizes, colours within rounding, the same mask shapes.
+TEST(Win32ShippedSkin, PortableDecodersAgreeWithGdiPlus) {
+  const std::u16string dir = ShippedSkinDir();
+  Win32Images gdiplus;
+  PortableImages portable{HostPaths(std::filesystem::path(VARKEL_SHIPPED_SKIN_DIR).parent_path())};
+  int compared = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(VARKEL_SHIPPED_SKIN_DIR)) {
+    const std::wstring wname = entry.path().filename().wstring();
+    const std::u16string name(wname.begin(), wname.end());
+    if (name.size() < 4 || (name.substr(name.size() - 4) != u".jpg" && name.substr(name.size() - 4) != u".bmp"))
+      continue;
+    SCOPED_TRACE(entry.path().filename().string());
+    const auto want = gdiplus.Load(In(dir, name));
+    const auto got = portable.Load(u"default\\" + name);
+    ASSERT_TRUE(want);
+    ASSERT_TRUE(got);
+    ASSERT_EQ(got->Width(), want->Width());
+    ASSERT_EQ(got->Height(), want->Height());
+    int worst = 0;
+    for (std::int32_t y = 0; y < want->Height(); ++y)
+      for (std::int32_t x = 0; x < want->Width(); ++x) {
+        const Rgb a = got->At(x, y), b = want->At(x, y);
+        worst = std::max({worst, std::abs(a.r - b.r), std::abs(a.g - b.g), std::abs(a.b - b.b)});
+      }
+    EXPECT_LE(worst, 3);
+    ++compared;
+    if (name.find(u"mask") != std::u16string::npos) {
+      EXPECT_EQ(MaskToRegion(*got), MaskToRegion(*want));
+    }
+  }
+  EXPECT_EQ(compared, 24);  // every image the skin lists
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/portable/BmpDecoder.h"
+#include "platform/portable/JpegDecoder.h"
 
 namespace varkel {
 namespace {
@@ -32,6 +33,8 @@ std::optional<std::vector<std::uint8_t>> ReadWholeFile(const std::filesystem::pa
 std::optional<Bitmap> PortableImages::Load(std::u16string_view path) {
   const auto bytes = ReadWholeFile(paths_.ToHost(path));
   if (!bytes) return std::nullopt;
+  // By content, as the system's codec does, not by the file's name.
+  if (bytes->size() >= 2 && (*bytes)[0] == 0xFF && (*bytes)[1] == 0xD8) return DecodeJpeg(*bytes);
   return DecodeBmp(*bytes);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Images on the host's file system, for native builds: BMP files only. Other
-// formats, JPEG included, load as "no image", as an undecodable file would.
+// Images on the host's file system, for native builds: BMP and baseline JPEG.
+// Other formats load as "no image", as an undecodable file would.
 #include "platform/Images.h"
 #include "platform/portable/HostPaths.h"
 

@@ -96,7 +96,7 @@ TEST(BmpDecoder, HostileFilesDecodeToNothing) {
   }
 }
 
-TEST(PortableImages, LoadsBmpFilesOnlyAndNeverFails) {
+TEST(PortableImages, LoadsBmpAndJpegByContentAndNeverFails) {
   TempFolder folder;
   const HostPaths paths(folder.Path());
   const auto store = [&](std::u16string_view path, const std::vector<std::uint8_t>& bytes) {
@@ -106,9 +106,11 @@ TEST(PortableImages, LoadsBmpFilesOnlyAndNeverFails) {
   };
   store(u"C:\\app\\skins\\warning_mask.bmp", MakeBmp({3, 2, 24}));
   store(u"C:\\app\\skins\\main_mask.jpg", {0xFF, 0xD8, 0xFF, 0xE0, 0, 0x10});
+  store(u"C:\\app\\skins\\bmp_named.jpg", MakeBmp({4, 4, 32}));
   PortableImages images(paths);
   ExpectPicture(images.Load(u"C:\\app\\skins\\warning_mask.bmp"), 3, 2);
-  EXPECT_FALSE(images.Load(u"C:\\app\\skins\\main_mask.jpg"));
+  EXPECT_FALSE(images.Load(u"C:\\app\\skins\\main_mask.jpg"));  // a cut JPEG
+  ExpectPicture(images.Load(u"C:\\app\\skins\\bmp_named.jpg"), 4, 4);
   EXPECT_FALSE(images.Load(u"C:\\app\\skins\\missing.bmp"));
   EXPECT_FALSE(images.Load(u"C:\\app\\skins"));  // a folder
 }

@@ -28,8 +28,10 @@ TEST_F(ShippedSkin, LoadsWithoutAMessage) {
   SkinLayout layout;
   ASSERT_TRUE(ReadSkinLayout(reader, kSkinDir, layout));
   EXPECT_TRUE(recorder.log.empty());
-  // Natively the JPEG mask does not decode: its size is checked under GDI+.
-  skintest::ExpectUsedElementsInside(layout, INT32_MAX, INT32_MAX, nullptr);
+  PortableImages images(paths);
+  const auto mask = LoadMaskShape(images, u"skins\\default\\main_mask.jpg");
+  ASSERT_TRUE(mask);
+  skintest::ExpectUsedElementsInside(layout, mask->width, mask->height, &mask->shape);
   for (int code : {1, 2, 3, 4, 5, 6}) EXPECT_NE(FunctionName(layout, code), u"") << code;
 }
 
