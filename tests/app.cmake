@@ -4,7 +4,7 @@ if(NOT WIN32)
   return()
 endif()
 
-find_package(Python3 REQUIRED COMPONENTS Interpreter)
+find_package(Python3 COMPONENTS Interpreter)
 
 # The dialog layer's tests make windows from templates of their own.
 target_sources(varkel_win32_tests PRIVATE win32/DialogLayerTest.rc)
@@ -14,7 +14,7 @@ target_link_options(varkel_probe PRIVATE -mconsole)
 target_link_libraries(varkel_probe PRIVATE shell32 user32 kernel32)
 
 find_program(VARKEL_WRESTOOL wrestool)
-if(VARKEL_WRESTOOL AND CMAKE_OBJDUMP)
+if(Python3_FOUND AND VARKEL_WRESTOOL AND CMAKE_OBJDUMP)
   add_test(NAME app.resources
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/app/check_resources.py
             $<TARGET_FILE:varkel_exe> ${VARKEL_WRESTOOL} ${CMAKE_OBJDUMP})

@@ -2,7 +2,7 @@
 # Sourced by scripts/test and scripts/demo.
 
 VARKEL_PACKAGES_NATIVE="cmake g++ make libgtest-dev libgmock-dev clang-14 libclang-rt-14-dev"
-VARKEL_PACKAGES_WINDOWS="g++-mingw-w64-x86-64-posix wine64 wine xvfb fonts-wqy-microhei xdotool imagemagick icoutils x11-utils"
+VARKEL_PACKAGES_WINDOWS="g++-mingw-w64-x86-64-posix wine64 wine xvfb fonts-wqy-microhei xdotool imagemagick icoutils x11-utils python3"
 
 varkel_missing_packages() {
   local missing=() p
