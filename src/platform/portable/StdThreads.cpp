@@ -18,9 +18,14 @@ std::int64_t StdClock::NowUs() {
   return duration_cast<microseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+// Some C++ libraries (mingw's) wake a little before the deadline; sleeping
+// again for what is left keeps the sleep at least its time.
 void StdClock::SleepMs(std::uint32_t ms) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
-  std::this_thread::sleep_until(deadline);
+  using std::chrono::steady_clock;
+  const auto deadline = steady_clock::now() + std::chrono::milliseconds(ms);
+  for (auto now = steady_clock::now(); now < deadline; now = steady_clock::now()) {
+    std::this_thread::sleep_for(deadline - now);
+  }
 }
 
 struct StdThreads::WakeupState {
