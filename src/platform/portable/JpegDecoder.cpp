@@ -202,8 +202,6 @@ class Decoder {
     for (Component& comp : components_) {
       comp.blocksWide = mcusWide_ * comp.h;
       comp.blocksHigh = mcusHigh_ * comp.v;
-      comp.plane.assign(static_cast<std::size_t>(comp.blocksWide) * 8 *
-                            static_cast<std::size_t>(comp.blocksHigh) * 8, 0);
     }
     frameRead_ = true;
     return true;
@@ -221,6 +219,15 @@ class Decoder {
           !huffman_[1][comp.acTable].defined || !quantDefined_[comp.quant])
         return std::nullopt;
     }
+    // Every block costs at least two bits (its DC and one AC code), so a
+    // short file cannot make us allocate a large picture.
+    std::int64_t blocks = 0;
+    for (const Component& comp : components_) blocks += std::int64_t{comp.blocksWide} * comp.blocksHigh;
+    if (blocks > static_cast<std::int64_t>(file_.size() - dataStart) * 4) return std::nullopt;
+    for (Component& comp : components_)
+      comp.plane.assign(static_cast<std::size_t>(comp.blocksWide) * 8 *
+                            static_cast<std::size_t>(comp.blocksHigh) * 8, 0);
+
     BitReader bits(file_, dataStart);
     int mcusToRestart = restartInterval_;
     for (int my = 0; my < mcusHigh_; ++my)
