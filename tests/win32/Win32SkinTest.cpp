@@ -91,6 +91,23 @@ TEST(Win32Region, HandleHoldsExactlyTheRegionsPixels) {
   DeleteObject(empty);
 }
 
+TEST(Win32Region, AShapedWindowShowsItsRegion) {
+  HWND window = CreateWindowExW(0, L"STATIC", L"shape", WS_POPUP, 0, 0, 40, 30, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+  ASSERT_NE(window, nullptr);
+  Region shape = Region::FromRect({0, 0, 40, 30});
+  shape.XorRect({5, 5, 15, 10});
+  win32::Win32ShapedWindow(window).SetShape(shape);
+
+  HRGN given = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(window, given), ERROR);
+  for (std::int32_t y = 0; y < 30; ++y)
+    for (std::int32_t x = 0; x < 40; ++x)
+      ASSERT_EQ(PtInRegion(given, x, y) != 0, shape.Contains(x, y)) << x << "," << y;
+  DeleteObject(given);
+  DestroyWindow(window);
+}
+
 // The shipped skin folder as Wine sees it.
 std::u16string ShippedSkinDir() {
   std::u16string dir = u"Z:";
