@@ -68,6 +68,25 @@ TEST(Win32Images, WhatCannotBeDecodedIsNoImage) {
     EXPECT_FALSE(images.Load(Wide(folder.Path() / name))) << name;
 }
 
+TEST(Win32Images, DibHoldsTheBitmapsColours) {
+  Bitmap bitmap(5, 3);
+  for (std::int32_t y = 0; y < 3; ++y)
+    for (std::int32_t x = 0; x < 5; ++x) bitmap.Set(x, y, skintest::ColourAt(x, y));
+  HBITMAP dib = win32::CreateDib(bitmap);
+  ASSERT_NE(dib, nullptr);
+  HDC canvas = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(canvas, dib);
+  for (std::int32_t y = 0; y < 3; ++y)
+    for (std::int32_t x = 0; x < 5; ++x) {
+      const COLORREF c = GetPixel(canvas, x, y);
+      EXPECT_EQ((Rgb{GetRValue(c), GetGValue(c), GetBValue(c)}), skintest::ColourAt(x, y));
+    }
+  SelectObject(canvas, old);
+  DeleteDC(canvas);
+  DeleteObject(dib);
+  EXPECT_EQ(win32::CreateDib(Bitmap()), nullptr);
+}
+
 TEST(Win32Region, HandleHoldsExactlyTheRegionsPixels) {
   std::mt19937 random(3);
   for (int round = 0; round < 6; ++round) {

@@ -1,6 +1,5 @@
 #include "platform/win32/Win32Images.h"
 
-#include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
 
@@ -52,6 +51,32 @@ std::optional<Bitmap> Win32Images::Load(std::u16string_view path) {
   }
   GdipDisposeImage(image);
   return result;
+}
+
+HBITMAP CreateDib(const Bitmap& bitmap) {
+  if (bitmap.Width() <= 0 || bitmap.Height() <= 0) return nullptr;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = bitmap.Width();
+  info.bmiHeader.biHeight = -bitmap.Height();  // top row first
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP dib = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (!dib || !bits) return dib;
+  auto* out = static_cast<std::uint8_t*>(bits);
+  for (std::int32_t y = 0; y < bitmap.Height(); ++y) {
+    const Rgb* row = bitmap.Row(y);
+    for (std::int32_t x = 0; x < bitmap.Width(); ++x, out += 4) {
+      out[0] = row[x].b;
+      out[1] = row[x].g;
+      out[2] = row[x].r;
+      out[3] = 0;
+    }
+  }
+  GdiFlush();
+  return dib;
 }
 
 }  // namespace varkel::win32

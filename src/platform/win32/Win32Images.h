@@ -1,5 +1,7 @@
 #pragma once
 // Skin images decoded by GDI+ (JPEG and BMP alike).
+#include <windows.h>
+
 #include <cstdint>
 
 #include "platform/Images.h"
@@ -20,5 +22,9 @@ class Win32Images : public Images {
   std::uintptr_t gdiplusToken_ = 0;
   bool started_ = false;
 };
+
+// A 32-bit top-down device-independent bitmap of the same size and colours,
+// to select into a canvas and copy from. The caller deletes it.
+HBITMAP CreateDib(const Bitmap& bitmap);
 
 }  // namespace varkel::win32
