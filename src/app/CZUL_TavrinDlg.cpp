@@ -8,6 +8,7 @@ namespace varkel {
 const MessageMapEntry<CZUL_TavrinDlg> CZUL_TavrinDlg::kMessageMap[] = {
     OnMessageEntry(msg::kInitDialog, &CZUL_TavrinDlg::OnInitDialog),
     OnMessageEntry(msg::kClose, &CZUL_TavrinDlg::OnClose),
+    OnMessageEntry(msg::kDeviceChange, &CZUL_TavrinDlg::OnDeviceChange),
 };
 
 MessageResult CZUL_TavrinDlg::OnMessage(const WindowMessage& message) {
@@ -35,6 +36,11 @@ MessageResult CZUL_TavrinDlg::OnClose(const WindowMessage&) {
   else
     window_->Destroy();
   return 0;
+}
+
+MessageResult CZUL_TavrinDlg::OnDeviceChange(const WindowMessage& message) {
+  if (!onDeviceChange_) return std::nullopt;
+  return onDeviceChange_(message.wParam, message.lParam);
 }
 
 }  // namespace varkel

@@ -1,5 +1,6 @@
 #pragma once
 // The main window, made from dialog template 102.
+#include <cstdint>
 #include <functional>
 
 #include "app/Shutdown.h"
@@ -21,17 +22,24 @@ class CZUL_TavrinDlg : public WindowClass {
   CZUL_TavrinDlg(StartUpSequence startUp, Shutdown& shutdown)
       : startUp_(std::move(startUp)), shutdown_(&shutdown) {}
 
+  // The mouse's arrival and removal notices (event and data of the system's
+  // device-change message); answered with the handler's result.
+  using DeviceChangeHandler = std::function<std::intptr_t(std::uintptr_t event, std::intptr_t data)>;
+  void SetDeviceChangeHandler(DeviceChangeHandler handler) { onDeviceChange_ = std::move(handler); }
+
   MessageResult OnMessage(const WindowMessage& message) override;
 
  private:
   MessageResult OnInitDialog(const WindowMessage& message);
   MessageResult OnClose(const WindowMessage& message);
+  MessageResult OnDeviceChange(const WindowMessage& message);
   void DressWindow();
 
   static const MessageMapEntry<CZUL_TavrinDlg> kMessageMap[];
 
   StartUpSequence startUp_;
   Shutdown* shutdown_ = nullptr;
+  DeviceChangeHandler onDeviceChange_;
 };
 
 }  // namespace varkel

@@ -7,6 +7,8 @@
 //   varkel_probe close TITLE       asks it to close (WM_CLOSE)
 //   varkel_probe processes NAME    number of processes of this executable name
 //   varkel_probe text TITLE ID     the text of control ID of that window (UTF-8)
+//   varkel_probe message TITLE     the text of a message box with this caption (UTF-8)
+//   varkel_probe answer TITLE      presses that message box's OK button
 //   varkel_probe pointer-speed -   the Windows pointer speed (1 to 20)
 //   varkel_probe set-pointer-speed N
 // Prints the number asked for; exit code 2 on a usage error.
@@ -19,10 +21,14 @@
 
 namespace {
 
+// A message box's text is its static control 0xFFFF.
+constexpr int kMessageTextId = 0xFFFF;
+
 struct Search {
   std::wstring title;
   int count = 0;
   HWND first = nullptr;
+  HWND messageBox = nullptr;
 };
 
 BOOL CALLBACK CountWindow(HWND hwnd, LPARAM param) {
@@ -32,6 +38,7 @@ BOOL CALLBACK CountWindow(HWND hwnd, LPARAM param) {
   if (search.title == text) {
     if (!search.first) search.first = hwnd;
     ++search.count;
+    if (!search.messageBox && GetDlgItem(hwnd, kMessageTextId)) search.messageBox = hwnd;
   }
   return TRUE;
 }
@@ -91,12 +98,17 @@ int main() {
   } else if (command == L"hide") {
     if (found.first) ShowWindow(found.first, SW_HIDE);
     std::printf("%d\n", found.first ? 1 : 0);
-  } else if (command == L"text" && argc == 4) {
+  } else if ((command == L"text" && argc == 4) || command == L"message") {
+    const bool message = command == L"message";
+    const HWND window = message ? found.messageBox : found.first;
     wchar_t text[512] = {};
-    if (found.first) GetDlgItemTextW(found.first, _wtoi(argv[3]), text, 512);
+    if (window) GetDlgItemTextW(window, message ? kMessageTextId : _wtoi(argv[3]), text, 512);
     char utf8[2048] = {};
     WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
     std::printf("%s\n", utf8);
+  } else if (command == L"answer") {
+    if (found.messageBox) PostMessageW(found.messageBox, WM_COMMAND, IDOK, 0);
+    std::printf("%d\n", found.messageBox ? 1 : 0);
   } else if (command == L"close") {
     if (found.first) PostMessageW(found.first, WM_CLOSE, 0, 0);
     std::printf("%d\n", found.first ? 1 : 0);

@@ -6,6 +6,8 @@
 #   MODE second: a second copy started while the first sits hidden
 #   MODE race:   a second copy started at the same moment as the first
 #   MODE demo:   the demo, with its mouse panel
+#   MODE product: the product, which finds no mouse under Wine: it asks for
+#                 the mouse, a second copy still ends at once, OK ends it
 set -u
 mode=$1 exe=$2 probe=$3 result=$4
 title='Varkel游戏鼠'
@@ -35,7 +37,28 @@ if [ -z "$window" ]; then
   exit 0
 fi
 
-if [ "$mode" = second ]; then
+if [ "$mode" = product ]; then
+  text=""
+  for _ in $(seq 1 60); do
+    text=$(probe message "$title")
+    [ -n "$text" ] && break
+    sleep 0.5
+  done
+  [ "$text" = "请插入【Varkel】USB鼠标" ] || fail "no message asking for the mouse (saw '$text')"
+  start_second
+  [ "$second_status" = 0 ] || fail "the second copy ended with $second_status"
+  [ "$(probe processes "$(basename "$exe")")" = 1 ] || fail "not exactly one process"
+  probe set-pointer-speed 3 >/dev/null
+  [ "$(probe answer "$title")" = 1 ] || fail "no message box to answer"
+  for _ in $(seq 1 40); do
+    [ "$(probe processes "$(basename "$exe")")" = 0 ] && break
+    sleep 0.25
+  done
+  [ "$(probe processes "$(basename "$exe")")" = 0 ] || fail "the program did not end after the message"
+  [ "$(probe pointer-speed -)" = 10 ] || fail "the pointer speed is not back at 10 after the exit"
+  echo done >>"$result"
+  exit 0
+elif [ "$mode" = second ]; then
   probe hide "$title" >/dev/null
   [ "$(probe visible "$title")" = 0 ] || fail "the window did not hide"
   start_second

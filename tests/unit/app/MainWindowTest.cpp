@@ -51,6 +51,25 @@ TEST(MainWindow, StartUpDressesTheWindowAtItsPlaceAndCloseRunsTheExitSequence) {
   EXPECT_FALSE(window.Destroyed());  // the exit sequence ends the window itself
 }
 
+TEST(MainWindow, DeviceChangesGoToTheirHandler) {
+  sim::SimWindow window;
+  CZUL_TavrinDlg dialog;
+  dialog.Attach(&window);
+  const WindowMessage arrival{window.Id(), msg::kDeviceChange, 0x8000, 1234};
+  EXPECT_EQ(dialog.OnMessage(arrival), std::nullopt);  // no handler yet: the default answer
+
+  std::uintptr_t seenEvent = 0;
+  std::intptr_t seenData = 0;
+  dialog.SetDeviceChangeHandler([&](std::uintptr_t event, std::intptr_t data) {
+    seenEvent = event;
+    seenData = data;
+    return std::intptr_t{1};
+  });
+  EXPECT_EQ(dialog.OnMessage(arrival), MessageResult(1));
+  EXPECT_EQ(seenEvent, 0x8000u);
+  EXPECT_EQ(seenData, 1234);
+}
+
 // A window class with a map of each kind of entry, to see how messages are routed.
 class Routed : public WindowClass {
  public:
