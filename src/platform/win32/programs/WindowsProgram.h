@@ -1,0 +1,67 @@
+#pragma once
+// What the product and the demo share: the Windows adapters of every
+// platform interface but the mouse, and the run of the main window.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "app/CZUL_TavrinDlg.h"
+#include "app/Program.h"
+#include "app/ResourceIds.h"
+#include "app/StartUp.h"
+#include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32Images.h"
+#include "platform/win32/Win32Ini.h"
+#include "platform/win32/Win32Input.h"
+#include "platform/win32/Win32MainWindowHost.h"
+#include "platform/win32/Win32PointerSpeed.h"
+#include "platform/win32/Win32Threads.h"
+#include "platform/win32/dialog/Win32DialogHost.h"
+
+namespace varkel::win32 {
+
+// The run-button blinker belongs to the views, which these builds do not
+// have yet.
+class NoBlinker final : public RunButtonBlinker {
+ public:
+  void Start() override {}
+};
+
+struct WindowsAdapters {
+  Win32Ini ini;
+  Win32Files files;
+  Win32Clock clock;
+  Win32Threads threads;
+  Win32Input input;
+  Win32PointerSpeed pointerSpeed;
+  Win32Images images;
+  Win32MainWindowHost mainWindow;
+  NoBlinker blinker;
+
+  Platform With(HidBus& mouse) {
+    return {ini,   files,        clock,  threads,    mainWindow, mainWindow, mouse,
+            input, pointerSpeed, images, mainWindow, mainWindow, blinker};
+  }
+};
+
+// Runs the program's main window modally, then ends the process: the worker
+// threads must not outlive the records they use. windowKnown runs first in
+// the window's initialisation, with the window's handle.
+[[noreturn]] inline void RunMainWindow(DialogHost& dialogs, Program& program, WindowsAdapters& adapters,
+                                       const std::function<void(HWND)>& windowKnown,
+                                       CZUL_TavrinDlg::DeviceChangeHandler onDeviceChange) {
+  CZUL_TavrinDlg mainWindow(
+      [&](const std::function<void()>& dressWindow) {
+        const auto window = reinterpret_cast<HWND>(mainWindow.AttachedWindow()->Id());
+        adapters.mainWindow.SetWindow(window);
+        windowKnown(window);
+        return StartUp(program, dressWindow);
+      },
+      program);
+  if (onDeviceChange) mainWindow.SetDeviceChangeHandler(std::move(onDeviceChange));
+  dialogs.RunModal(IDD_MAIN_WINDOW, mainWindow, nullptr);
+  ExitProcess(0);
+}
+
+}  // namespace varkel::win32
