@@ -15,6 +15,7 @@ constexpr int kRepeatModeField = 40;
 constexpr int kRepeatCountField = 41;  // low byte, then high byte
 constexpr int kEventCountField = 43;
 constexpr int kFirstStepField = 44;  // four fields per step
+static_assert(kRepeatModeField == kNameBytes, "the name's 40 bytes come first");
 
 // The macro's bytes in field order.
 std::array<std::uint8_t, kMacroFields> ToFields(const Macro& m) {

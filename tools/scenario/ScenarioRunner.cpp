@@ -7,7 +7,8 @@
 #include <sstream>
 
 #include "HarnessClock.h"
-#include "HarnessImages.h"
+#include "QuietShapedWindow.h"
+#include "platform/portable/PortableImages.h"
 #include "ProgramFolder.h"
 #include "RankedThreads.h"
 #include "Recorders.h"
@@ -229,7 +230,7 @@ class Scenario {
   RecordingBlinker blinker_;
   sim::SimInput input_;
   sim::SimPointerSpeed pointerSpeed_;
-  HarnessImages images_;
+  PortableImages images_;
   QuietShapedWindow shapedWindow_;
   std::unique_ptr<sim::SimMouse> mouse_;
   std::vector<DeviceNotice> notices_;
