@@ -34,10 +34,19 @@ std::int64_t Win32Clock::NowUs() {
 
 // The timer resolution is raised to 1 ms for the sleep and given back after.
 // (A high-resolution waitable timer measured worse under Wine, and other
-// programs keep the coarse resolution while no macro plays.)
+// programs keep the coarse resolution while no macro plays.) Sleep may wake
+// up to a tick late, so it sleeps to one millisecond before the deadline and
+// yields the processor for the rest.
 void Win32Clock::SleepMs(std::uint32_t ms) {
+  const std::int64_t deadline = NowUs() + std::int64_t{ms} * 1000;
   timeBeginPeriod(1);
-  Sleep(ms);
+  if (ms > 1) Sleep(ms - 1);
+  while (NowUs() < deadline) {
+    if (deadline - NowUs() > 1500)
+      Sleep(1);
+    else
+      SwitchToThread();
+  }
   timeEndPeriod(1);
 }
 

@@ -19,7 +19,8 @@ std::int64_t ProcessCpuTimeUs();
 class Win32Clock final : public Clock {
  public:
   std::int64_t NowUs() override;
-  // To the millisecond: the timer resolution is 1 ms while it sleeps.
+  // To the millisecond: the timer resolution is 1 ms while it sleeps, and
+  // the last millisecond is yielded away rather than slept.
   void SleepMs(std::uint32_t ms) override;
 };
 
