@@ -39,10 +39,10 @@ void Store(const std::filesystem::path& path, const std::vector<std::uint8_t>& b
 TEST(Win32Images, GdiPlusDecodesBmpAsThePortableReaderDoes) {
   TempFolder folder;
   Win32Images images;
-  const skintest::BmpSpec specs[] = {{5, 3, 24}, {4, -2, 24}, {3, 3, 32}, {6, -1, 32}};
+  const skintest::BmpHeader specs[] = {{5, 3, 24}, {4, -2, 24}, {3, 3, 32}, {6, -1, 32}};
   int n = 0;
-  for (const auto& spec : specs) {
-    const auto bytes = skintest::MakeBmp(spec);
+  for (const auto& header : specs) {
+    const auto bytes = skintest::MakeBmp(header);
     const auto path = folder.Path() / std::string("m").append(std::to_string(n++)).append(".bmp");
     Store(path, bytes);
     const auto gdiplus = images.Load(Wide(path));

@@ -174,14 +174,14 @@ class Scenario {
   void Flush() { transcript_.Flush(); }
 
  private:
-  struct Spec {
+  struct CommandEntry {
     const char* name;
     std::size_t minArgs, maxArgs;
     bool needsProgram;
     bool (Scenario::*run)(const ScriptCommand&);
   };
-  static const Spec kCommands[];
-  static const Spec* Find(const std::string& name);
+  static const CommandEntry kCommands[];
+  static const CommandEntry* Find(const std::string& name);
 
   bool File(const ScriptCommand& c);
   bool Remove(const ScriptCommand& c);
@@ -240,7 +240,7 @@ class Scenario {
   bool ended_ = false;
 };
 
-const Scenario::Spec Scenario::kCommands[] = {
+const Scenario::CommandEntry Scenario::kCommands[] = {
     {"file", 1, 2, false, &Scenario::File},
     {"remove", 1, 1, false, &Scenario::Remove},
     {"print", 1, 1, false, &Scenario::Print},
@@ -262,32 +262,32 @@ const Scenario::Spec Scenario::kCommands[] = {
     {"mouse", 0, 0, true, &Scenario::MouseState},
 };
 
-const Scenario::Spec* Scenario::Find(const std::string& name) {
-  for (const Spec& spec : kCommands) {
-    if (name == spec.name) return &spec;
+const Scenario::CommandEntry* Scenario::Find(const std::string& name) {
+  for (const CommandEntry& entry : kCommands) {
+    if (name == entry.name) return &entry;
   }
   return nullptr;
 }
 
 bool Scenario::Check(const ScriptCommand& c) {
-  const Spec* spec = Find(c.name);
-  if (!spec) return error_(c, "unknown command");
-  if (c.args.size() < spec->minArgs || c.args.size() > spec->maxArgs) {
-    return error_(c, spec->minArgs == spec->maxArgs
-                         ? "takes " + std::to_string(spec->minArgs) + " argument(s)"
-                         : "takes " + std::to_string(spec->minArgs) + " to " +
-                               std::to_string(spec->maxArgs) + " arguments");
+  const CommandEntry* entry = Find(c.name);
+  if (!entry) return error_(c, "unknown command");
+  if (c.args.size() < entry->minArgs || c.args.size() > entry->maxArgs) {
+    return error_(c, entry->minArgs == entry->maxArgs
+                         ? "takes " + std::to_string(entry->minArgs) + " argument(s)"
+                         : "takes " + std::to_string(entry->minArgs) + " to " +
+                               std::to_string(entry->maxArgs) + " arguments");
   }
   return true;
 }
 
 bool Scenario::Run(const ScriptCommand& c) {
-  const Spec* spec = Find(c.name);
-  if (spec->needsProgram && !started_) return error_(c, "the program has not been started");
-  if (spec->needsProgram && ended_ && c.name != "state" && c.name != "mouse") {
+  const CommandEntry* entry = Find(c.name);
+  if (entry->needsProgram && !started_) return error_(c, "the program has not been started");
+  if (entry->needsProgram && ended_ && c.name != "state" && c.name != "mouse") {
     return error_(c, "the program has ended");
   }
-  return (this->*spec->run)(c);
+  return (this->*entry->run)(c);
 }
 
 bool Scenario::File(const ScriptCommand& c) {

@@ -12,7 +12,7 @@
 namespace varkel {
 namespace {
 
-using skintest::BmpSpec;
+using skintest::BmpHeader;
 using skintest::ColourAt;
 using skintest::MakeBmp;
 
@@ -28,7 +28,7 @@ void ExpectPicture(const std::optional<Bitmap>& bitmap, std::int32_t width, std:
 TEST(BmpDecoder, DecodesUncompressedTrueColour) {
   struct Case {
     const char* what;
-    BmpSpec spec;
+    BmpHeader header;
   };
   const Case cases[] = {
       {"24-bit bottom-up with row padding", {3, 2, 24}},
@@ -41,15 +41,15 @@ TEST(BmpDecoder, DecodesUncompressedTrueColour) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    const std::int32_t rows = c.spec.height < 0 ? -c.spec.height : c.spec.height;
-    ExpectPicture(DecodeBmp(MakeBmp(c.spec)), c.spec.width, rows);
+    const std::int32_t rows = c.header.height < 0 ? -c.header.height : c.header.height;
+    ExpectPicture(DecodeBmp(MakeBmp(c.header)), c.header.width, rows);
   }
 }
 
 TEST(BmpDecoder, RefusesWhatItDoesNotDecode) {
   struct Case {
     const char* what;
-    BmpSpec spec;
+    BmpHeader header;
   };
   const Case cases[] = {
       {"8-bit palette", {4, 2, 8}},
@@ -62,7 +62,7 @@ TEST(BmpDecoder, RefusesWhatItDoesNotDecode) {
       {"negative width", {-3, 2, 24}},
       {"zero height", {3, 0, 24}},
   };
-  for (const Case& c : cases) EXPECT_FALSE(DecodeBmp(MakeBmp(c.spec))) << c.what;
+  for (const Case& c : cases) EXPECT_FALSE(DecodeBmp(MakeBmp(c.header))) << c.what;
 }
 
 TEST(BmpDecoder, HostileFilesDecodeToNothing) {
