@@ -5,7 +5,7 @@
 #include <iterator>
 #include <system_error>
 
-#include "Utf8.h"
+#include "platform/portable/Utf8Text.h"
 
 namespace varkel::scenario {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "Transcript.h"
-#include "Utf8.h"
+#include "platform/portable/Utf8Text.h"
 #include "app/Shutdown.h"
 #include "device/DeviceHost.h"
 #include "platform/Dialogs.h"

@@ -14,7 +14,7 @@
 #include "Recorders.h"
 #include "RecordingIni.h"
 #include "Transcript.h"
-#include "Utf8.h"
+#include "platform/portable/Utf8Text.h"
 #include "app/Program.h"
 #include "app/StartUp.h"
 #include "config/ProfileEdits.h"
