@@ -204,6 +204,11 @@ def main(exe):
     dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
     check(dlls, "no imports found")
     check(dlls <= SYSTEM_DLLS, f"imports beyond the system: {sorted(dlls - SYSTEM_DLLS)}")
+    # The real mouse link: the HID search and the feature reports.
+    for function in ("SetupDiGetClassDevsW", "SetupDiEnumDeviceInterfaces",
+                     "SetupDiGetDeviceInterfaceDetailW", "HidD_GetHidGuid", "HidD_GetAttributes",
+                     "HidD_GetPreparsedData", "HidP_GetCaps", "HidD_SetFeature"):
+        check(re.search(rf"\b{function}\b", dump), f"{function} is not imported")
 
     for failure in failures:
         print("fail:", failure)
