@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/AppPaths.h"
+#include "config/AppPaths.h"
 #include "platform/AppStart.h"
 
 namespace varkel {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "app/Shutdown.h"
+#include "platform/Shutdown.h"
 #include "platform/MessageMap.h"
 #include "platform/Window.h"
 

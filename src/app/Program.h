@@ -5,8 +5,8 @@
 #include <memory>
 #include <string>
 
-#include "app/AppPaths.h"
-#include "app/Shutdown.h"
+#include "config/AppPaths.h"
+#include "platform/Shutdown.h"
 #include "config/MouseProfile.h"
 #include "device/DeviceContext.h"
 #include "device/DeviceHost.h"

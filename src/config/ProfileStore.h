@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/AppPaths.h"
+#include "config/AppPaths.h"
 #include "config/MouseProfile.h"
 #include "platform/Ini.h"
 

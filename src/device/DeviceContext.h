@@ -1,6 +1,6 @@
 #pragma once
 // What applying a profile and closing the link reach for.
-#include "app/AppPaths.h"
+#include "config/AppPaths.h"
 #include "config/MouseProfile.h"
 #include "device/DeviceHost.h"
 #include "device/DeviceLink.h"

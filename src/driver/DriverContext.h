@@ -3,7 +3,7 @@
 #include <functional>
 #include <mutex>
 
-#include "app/AppPaths.h"
+#include "config/AppPaths.h"
 #include "config/MouseProfile.h"
 #include "device/DriverStatus.h"
 #include "macros/MacroTable.h"

@@ -3,7 +3,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/AppPaths.h"
+#include "config/AppPaths.h"
 #include "config/DecimalText.h"
 
 namespace varkel {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/Shutdown.h"
+#include "platform/Shutdown.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Ini.h"

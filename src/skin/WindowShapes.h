@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "app/AppPaths.h"
+#include "config/AppPaths.h"
 #include "platform/Images.h"
 #include "platform/Region.h"
 #include "platform/WindowShape.h"

@@ -8,7 +8,7 @@
 
 #include "Transcript.h"
 #include "platform/portable/Utf8Text.h"
-#include "app/Shutdown.h"
+#include "platform/Shutdown.h"
 #include "device/DeviceHost.h"
 #include "platform/Dialogs.h"
 #include "platform/Repaint.h"

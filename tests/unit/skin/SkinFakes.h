@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/Shutdown.h"
+#include "platform/Shutdown.h"
 #include "platform/Dialogs.h"
 #include "platform/Files.h"
 #include "platform/Images.h"

@@ -1,4 +1,4 @@
-#include "app/AppPaths.h"
+#include "config/AppPaths.h"
 
 namespace varkel {
 

@@ -1,5 +1,6 @@
 #pragma once
-// The exit sequence, for the steps of start-up that end the program.
+// The exit sequence. The program provides it; the layers below that may have
+// to end the program (a skin file missing at start-up) are handed it.
 namespace varkel {
 
 class Shutdown {
