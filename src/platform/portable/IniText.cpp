@@ -185,9 +185,11 @@ std::optional<std::u16string> WriteIniValue(std::u16string_view text, std::u16st
   if (const auto found = FindKey(lines, *span, key)) {
     const Line& line = lines[*found];
     if (line.value == value) return std::nullopt;
-    // The file's spelling of the key stays; its own line ending too.
+    // The file's spelling of the key stays; its own line ending too. An
+    // unterminated last line is ended, as Windows ends it.
     std::u16string result(text.substr(0, line.begin));
     result += EntryText(line.name, value);
+    if (line.end == line.next) result += kNewLine;
     result += text.substr(line.end);
     return result;
   }
