@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/RestoreDefaults.h"
 #include "config/ProfileStore.h"
 #include "device/ApplyProfile.h"
 #include "device/FeatureReports.h"
@@ -49,6 +50,11 @@ void Program::ChooseProfile(std::int32_t n) {
     LoadProfile(platform.ini, paths.configPath, n, false, model);
   }
   platform.repaint.RepaintWholeWindow();
+}
+
+void Program::RestoreDefaults() {
+  MacroFileContext macroFiles{platform.ini, platform.files, platform.dialogs};
+  varkel::RestoreDefaults(device, macroFiles, macros, refreshMacroPage);
 }
 
 }  // namespace varkel

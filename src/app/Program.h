@@ -2,6 +2,7 @@
 // The whole program: one of each record, the platform it runs on, and the
 // contexts through which its parts reach them. The Windows program and the
 // simulated one are the same Program on different platforms.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -62,6 +63,12 @@ class Program final : public Shutdown {
   void Apply();                         // the apply element
   void SaveCurrentProfile();            // the save element
   void ChooseProfile(std::int32_t n);   // a profile button: load, no write
+  void RestoreDefaults();               // the restore element
+
+  // Set by the macro page: when the advanced page is shown, it lists the
+  // macros a restore has just loaded and repaints the window. Empty while
+  // there is no such page.
+  std::function<void()> refreshMacroPage;
 
   const Platform platform;
   const std::u16string exeDir;
