@@ -60,6 +60,19 @@ class Canvas {
   // The program's icon with its top-left corner at (x, y).
   virtual Extent IconSize() const = 0;
   virtual void DrawIcon(std::int32_t x, std::int32_t y) = 0;
+
+  // Plain shapes, for the owner-drawn menus.
+  virtual void FillRect(const Rect& rect, Rgb colour) = 0;
+  // One-pixel edges just inside the rectangle: top and left in the first
+  // colour, right and bottom in the second.
+  virtual void DrawEdges3d(const Rect& rect, Rgb topLeft, Rgb bottomRight) = 0;
+  // Outlined with the canvas's current pen, filled with its current brush.
+  virtual void DrawRectangle(const Rect& rect) = 0;
+  // Pixels left .. right - 1 of row y.
+  virtual void DrawHorizontalLine(std::int32_t left, std::int32_t right, std::int32_t y, Rgb colour) = 0;
+  // One line of text in the current font from the rectangle's left edge,
+  // vertically centred in it and clipped to it.
+  virtual void DrawTextLine(const Rect& rect, Rgb colour, std::u16string_view text) = 0;
 };
 
 }  // namespace varkel
