@@ -24,6 +24,8 @@ inline constexpr std::uint32_t kSysCommand = 0x0112;
 inline constexpr std::uint32_t kTimer = 0x0113;
 inline constexpr std::uint32_t kCtlColorEdit = 0x0133;
 inline constexpr std::uint32_t kCtlColorListBox = 0x0134;
+inline constexpr std::uint32_t kCtlColorButton = 0x0135;
+inline constexpr std::uint32_t kCtlColorScrollBar = 0x0137;
 inline constexpr std::uint32_t kCtlColorStatic = 0x0138;
 inline constexpr std::uint32_t kMouseMove = 0x0200;
 inline constexpr std::uint32_t kLeftButtonDown = 0x0201;
@@ -35,3 +37,10 @@ inline constexpr std::uint32_t kDeviceChange = 0x0219;
 inline constexpr std::uint32_t kUser = 0x0400;
 
 }  // namespace varkel::msg
+
+// System commands (the first argument of msg::kSysCommand, its low four bits cleared).
+namespace varkel::syscommand {
+
+inline constexpr std::uint32_t kMinimize = 0xF020;
+
+}  // namespace varkel::syscommand
