@@ -6,8 +6,8 @@ endif()
 
 find_package(Python3 COMPONENTS Interpreter)
 
-# The dialog layer's tests make windows from templates of their own.
-target_sources(varkel_win32_tests PRIVATE win32/DialogLayerTest.rc)
+# The dialog layer's and the shell adapters' tests use templates and menus of their own.
+target_sources(varkel_win32_tests PRIVATE win32/DialogLayerTest.rc win32/ShellTest.rc)
 
 add_executable(varkel_probe app/WineProbe.cpp)
 target_link_options(varkel_probe PRIVATE -mconsole)

@@ -78,11 +78,11 @@ void CZUL_TavrinDlg::RemoveTrayIcon() {
 }
 
 void CZUL_TavrinDlg::PrepareEventListMenu() {
-  if (shell_ && eventListMenu_.LoadMenu(shell_->menus, IDR_EVENT_LIST_MENU)) eventListMenu_.MakeOwnerDraw();
+  if (shell_ && eventListMenu_.Load(shell_->menus, IDR_EVENT_LIST_MENU)) eventListMenu_.MakeOwnerDraw();
 }
 
 void CZUL_TavrinDlg::PrepareTrayMenu() {
-  if (shell_ && trayMenu_.LoadMenu(shell_->menus, IDR_TRAY_MENU)) trayMenu_.MakeOwnerDraw();
+  if (shell_ && trayMenu_.Load(shell_->menus, IDR_TRAY_MENU)) trayMenu_.MakeOwnerDraw();
 }
 
 const CZulMenu* CZUL_TavrinDlg::MenuOwning(std::uintptr_t itemData) const {

@@ -42,7 +42,7 @@ void DrawSelection(Canvas& canvas, const Rect& rect) {
 
 }  // namespace
 
-bool CZulMenu::LoadMenu(Menus& menus, int resourceId) {
+bool CZulMenu::Load(Menus& menus, int resourceId) {
   menu_ = menus.Load(resourceId);
   itemCount_ = 0;
   return menu_ != nullptr;

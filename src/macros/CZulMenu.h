@@ -29,7 +29,7 @@ class CZulMenu {
   CZulMenu& operator=(const CZulMenu&) = delete;
 
   // False when the resource cannot be loaded; the menu then opens nothing.
-  bool LoadMenu(Menus& menus, int resourceId);
+  bool Load(Menus& menus, int resourceId);
 
   // Takes each item of the whole menu, depth first, into the next record and
   // makes it owner-drawn with that record as item data. Items past the

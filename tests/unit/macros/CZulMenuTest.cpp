@@ -65,7 +65,7 @@ std::vector<SimMenu::Item> NestedMenu() {
 struct LoadedMenu {
   explicit LoadedMenu(std::vector<SimMenu::Item> items) {
     menus.Define(1, std::move(items));
-    EXPECT_TRUE(menu.LoadMenu(menus, 1));
+    EXPECT_TRUE(menu.Load(menus, 1));
     menu.MakeOwnerDraw();
   }
   SimMenu& Sim() { return *menus.Loaded().back(); }
@@ -209,7 +209,7 @@ TEST(CZulMenu, OpensTheFirstPopupWhereAskedAndNothingWithoutAMenu) {
 
   sim::SimMenus none;
   CZulMenu missing;
-  EXPECT_FALSE(missing.LoadMenu(none, IDR_TRAY_MENU));
+  EXPECT_FALSE(missing.Load(none, IDR_TRAY_MENU));
   missing.MakeOwnerDraw();
   missing.OpenSubMenu(0, {0, 0}, 7, MenuTracking::LeftButton);
   EXPECT_TRUE(missing.Items().empty());

@@ -10,11 +10,15 @@
 #include "app/Program.h"
 #include "app/ResourceIds.h"
 #include "app/StartUp.h"
+#include "platform/win32/Win32ControlColours.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32FileDialogs.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Images.h"
 #include "platform/win32/Win32Ini.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MainWindowHost.h"
+#include "platform/win32/Win32Menus.h"
 #include "platform/win32/Win32PointerSpeed.h"
 #include "platform/win32/Win32Threads.h"
 #include "platform/win32/dialog/Win32DialogHost.h"
@@ -38,6 +42,10 @@ struct WindowsAdapters {
   Win32Images images;
   Win32MainWindowHost mainWindow;
   NoBlinker blinker;
+  Win32Desktop desktop;
+  Win32FileDialogs fileDialogs;
+  Win32Menus menus{GetModuleHandleW(nullptr)};
+  Win32ControlColours controlColours;
 
   Platform With(HidBus& mouse) {
     return {ini,   files,        clock,  threads,    mainWindow, mainWindow, mouse,
@@ -55,11 +63,15 @@ struct WindowsAdapters {
       [&](const std::function<void()>& dressWindow) {
         const auto window = reinterpret_cast<HWND>(mainWindow.AttachedWindow()->Id());
         adapters.mainWindow.SetWindow(window);
+        adapters.desktop.SetWindow(window);
+        adapters.fileDialogs.SetOwner(window);
         windowKnown(window);
         return StartUp(program, dressWindow);
       },
       program);
   if (onDeviceChange) mainWindow.SetDeviceChangeHandler(std::move(onDeviceChange));
+  mainWindow.SetShell({adapters.desktop, adapters.mainWindow, adapters.menus, dialogs, adapters.controlColours,
+                       [&program] { program.Apply(); }});
   dialogs.RunModal(IDD_MAIN_WINDOW, mainWindow, nullptr);
   ExitProcess(0);
 }
