@@ -68,19 +68,13 @@ struct Installation {
 
 TEST(ProfileExchange, DialogsAreTheOnesTheFilesNeed) {
   const AppPaths paths = MakeAppPaths(u"D:\\Games\\Varkel");
-  const FileDialogRequest import = ImportProfileDialog(paths);
-  EXPECT_EQ(import.kind, FileDialogKind::Open);
-  EXPECT_EQ(import.filter, u"All Files(*.ini)|*.ini||");
-  EXPECT_EQ(import.flags, file_dialog::kReadOnly | file_dialog::kHideReadOnly);
-  EXPECT_EQ(import.defaultExtension, u"");
-  EXPECT_EQ(import.initialFolder, u"D:\\Games\\Varkel");
-
-  const FileDialogRequest exportDialog = ExportProfileDialog(paths);
-  EXPECT_EQ(exportDialog.kind, FileDialogKind::Save);
-  EXPECT_EQ(exportDialog.filter, u"All Files(*.ini)|*.ini||");
-  EXPECT_EQ(exportDialog.flags, file_dialog::kHideReadOnly | file_dialog::kOverwritePrompt);
-  EXPECT_EQ(exportDialog.defaultExtension, u"ini");
-  EXPECT_EQ(exportDialog.initialFolder, u"D:\\Games\\Varkel");
+  EXPECT_EQ(ImportProfileDialog(paths),
+            (FileDialogRequest{FileDialogKind::Open, u"All Files(*.ini)|*.ini||",
+                               file_dialog::kReadOnly | file_dialog::kHideReadOnly, u"", u"D:\\Games\\Varkel"}));
+  EXPECT_EQ(ExportProfileDialog(paths),
+            (FileDialogRequest{FileDialogKind::Save, u"All Files(*.ini)|*.ini||",
+                               file_dialog::kHideReadOnly | file_dialog::kOverwritePrompt, u"ini",
+                               u"D:\\Games\\Varkel"}));
 }
 
 TEST(ProfileExchange, ExportThenImportIntoAFreshInstallationGivesEveryMember) {
