@@ -1,8 +1,15 @@
 #pragma once
-// Rectangles in client pixels: left and top inside, right and bottom outside.
+// Points and rectangles in pixels; rectangles have left and top inside,
+// right and bottom outside.
 #include <cstdint>
 
 namespace varkel {
+
+struct Point {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  bool operator==(const Point&) const = default;
+};
 
 struct Rect {
   std::int32_t left = 0;
