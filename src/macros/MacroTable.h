@@ -65,8 +65,9 @@ inline Macro FreeMacroSlot() {
 }
 
 // Only the interface thread changes the table, and it holds `lock` while it
-// does; the driver thread holds `lock` for each read during playback, so an
-// edit is seen from the next step it reads.
+// changes the macros or their count; the driver thread holds `lock` for each
+// read during playback, so an edit is seen from the next step it reads.
+// `currentMacro` belongs to the interface thread alone.
 struct MacroTable {
   std::array<Macro, kMacroSlots> macros{};
   std::int16_t macroCount = 0;
