@@ -39,6 +39,9 @@ struct ListRig {
     box.List().SelectLine(1);
   }
 
+  // The list goes while its parent, which hears of the focus, still exists.
+  ~ListRig() { box.Destroy(); }
+
   sim::SimEditBox* Editor() { return controls.FindEditBox(1); }
   void Char(std::uintptr_t code) { box.List().Send(msg::kChar, code, 0); }
   void KeyUpInEditor(std::uintptr_t key) { controls.Deliver({Editor()->Id(), msg::kKeyUp, key, 0}); }

@@ -84,6 +84,8 @@ struct MacroPageRig : ::testing::Test {
   MainWindowStub main{page};
 
   MacroPageRig() { controls.AddTopLevel(kMain, main, kClientOrigin); }
+  // The controls go while the main window that hears of their focus still exists.
+  ~MacroPageRig() override { page.DestroyControls(); }
 
   // The event list holds ten lines.
   static SkinLayout MakeSkin() {
