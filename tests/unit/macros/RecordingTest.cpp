@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <functional>
 #include <thread>
 
 #include "macros/EventMenuIds.h"
@@ -266,31 +267,55 @@ TEST_F(Recording, ARefusedHookStillRecordsWhatReachesTheWindow) {
 }
 
 // The driver may play the macro being recorded: every write to the table
-// must be made under its lock (ThreadSanitizer checks this build).
+// must be made under its lock. Another thread reads the whole table under
+// the lock, and each change is read there before the next one is made, so
+// that ThreadSanitizer (which checks this build) sees any unlocked write.
 TEST_F(Recording, WritesTheTableUnderItsLockWhileItIsRead) {
   std::atomic<bool> done{false};
-  std::thread player([this, &done] {
+  std::atomic<int> passes{0};
+  std::thread player([this, &done, &passes] {
     unsigned sum = 0;
     while (!done.load()) {
-      std::lock_guard guard(table.lock);
-      for (const Macro& m : table.macros) {
-        sum += m.eventCount + m.repeatMode + m.repeatCount + m.name[0];
-        for (const MacroEvent& e : m.events) sum += e.keyCode + e.action + e.delayMs;
+      {
+        std::lock_guard guard(table.lock);
+        for (const Macro& m : table.macros) {
+          sum += m.eventCount + m.repeatMode + m.repeatCount + m.name[0];
+          for (const MacroEvent& e : m.events) sum += e.keyCode + e.action + e.delayMs;
+        }
       }
+      ++passes;
     }
     EXPECT_GE(sum, 0u);
   });
-  Start();
-  Pairs(20);
-  Stop();
-  page.AddMacro();
-  TypeInto(NameBox(), u"third");
-  page.AddMacro();
-  page.ToggleRepeatMode();
-  page.SaveMacroSettings();
-  RightClickLine(0);
-  Command(ID_INSERT_AFTER_LEFT_DOWN);
-  page.DeleteMacro();
+  const auto read = [&passes] {
+    const int seen = passes.load();
+    while (passes.load() < seen + 2) std::this_thread::yield();
+  };
+  const std::vector<std::function<void()>> changes = {
+      [&] { Start(); },
+      [&] { KeyAfter(10, msg::kKeyDown, kA); },
+      [&] { KeyAfter(10, msg::kKeyUp, kA); },
+      [&] { Stop(); },
+      [&] {
+        TypeInto(NameBox(), u"third");
+        page.AddMacro();
+      },
+      [&] { page.ToggleRepeatMode(); },
+      [&] { page.SaveMacroSettings(); },
+      [&] {
+        RightClickLine(0);
+        Command(ID_INSERT_AFTER_LEFT_DOWN);
+      },
+      [&] {
+        RightClickLine(0);
+        Command(ID_DELETE_STEP);
+      },
+      [&] { page.DeleteMacro(); },
+  };
+  for (const auto& change : changes) {
+    change();
+    read();
+  }
   done = true;
   player.join();
 }
