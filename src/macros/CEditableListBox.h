@@ -25,7 +25,7 @@ class CEditableListBox final : public WindowClass {
   // The editor's box; its window exists only while an edit is open.
   const EditBoxWindow& Editor() const { return editor_.Box(); }
 
-  void Create(WindowId parent, const ControlSpec& spec) { list_->Create(parent, spec); }
+  void Create(WindowId parent, const ControlSetup& setup) { list_->Create(parent, setup); }
   // An open edit ends first, keeping its text, so what was typed is not lost
   // with the page.
   void Destroy();

@@ -31,7 +31,7 @@ inline constexpr std::uint32_t kExClientEdge = 0x00000200;    // WS_EX_CLIENTEDG
 // (the high word of a WM_COMMAND's wParam).
 inline constexpr std::uint16_t kListSelectionChanged = 1;
 
-struct ControlSpec {
+struct ControlSetup {
   int controlId = 0;
   std::uint32_t style = 0;
   std::uint32_t extendedStyle = 0;
@@ -42,7 +42,7 @@ class ControlWindow {
  public:
   virtual ~ControlWindow() = default;  // destroys the window
 
-  virtual void Create(WindowId parent, const ControlSpec& spec) = 0;
+  virtual void Create(WindowId parent, const ControlSetup& setup) = 0;
   virtual void Destroy() = 0;
   virtual bool Exists() const = 0;
   virtual WindowId Id() const = 0;

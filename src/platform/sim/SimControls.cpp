@@ -20,10 +20,10 @@ SimNode::~SimNode() {
   if (alive_) controls_.Unregister(*this);
 }
 
-void SimNode::CreateNode(WindowId parent, const ControlSpec& spec) {
+void SimNode::CreateNode(WindowId parent, const ControlSetup& setup) {
   if (alive_) DestroyNode();
   parent_ = parent;
-  spec_ = spec;
+  setup_ = setup;
   enabled_ = true;
   Reset();
   id_ = controls_.Register(*this);
@@ -82,7 +82,7 @@ void SimListBox::SelectLine(int index) {
 }
 
 int SimListBox::VisibleLines() const {
-  return std::max((spec_.place.bottom - spec_.place.top) / kLineHeight, 1);
+  return std::max((setup_.place.bottom - setup_.place.top) / kLineHeight, 1);
 }
 
 void SimListBox::ScrollTo(int top) { top_ = std::clamp(top, 0, std::max(LineCount() - VisibleLines(), 0)); }
@@ -90,13 +90,13 @@ void SimListBox::ScrollTo(int top) { top_ = std::clamp(top, 0, std::max(LineCoun
 Rect SimListBox::LineRect(int index) const {
   if (!alive_) return {};
   const std::int32_t y = (index - top_) * kLineHeight;
-  return {0, y, spec_.place.right - spec_.place.left, y + kLineHeight};
+  return {0, y, setup_.place.right - setup_.place.left, y + kLineHeight};
 }
 
 Rect SimListBox::ClientRectOnScreen() const {
   if (!alive_) return {};
   const Point origin = controls_.ClientOrigin(parent_);
-  const Rect& p = spec_.place;
+  const Rect& p = setup_.place;
   return {origin.x + p.left, origin.y + p.top, origin.x + p.right, origin.y + p.bottom};
 }
 
@@ -115,8 +115,8 @@ std::intptr_t SimListBox::OwnHandling(const WindowMessage& message) {
 void SimListBox::UserSelect(int index) {
   if (!Has(index)) return;
   SelectLine(index);
-  if ((spec_.style & style::kListNotify) == 0) return;
-  const std::uintptr_t command = static_cast<std::uintptr_t>(spec_.controlId & 0xFFFF) |
+  if ((setup_.style & style::kListNotify) == 0) return;
+  const std::uintptr_t command = static_cast<std::uintptr_t>(setup_.controlId & 0xFFFF) |
                                  (static_cast<std::uintptr_t>(kListSelectionChanged) << 16);
   controls_.Deliver({parent_, msg::kCommand, command, static_cast<std::intptr_t>(id_)});
 }
@@ -197,7 +197,7 @@ Control* SimControls::Find(int controlId) const {
   Control* newest = nullptr;
   for (const auto& [id, node] : live_) {
     auto* control = dynamic_cast<Control*>(node);
-    if (control && node->Spec().controlId == controlId) newest = control;
+    if (control && node->Setup().controlId == controlId) newest = control;
   }
   return newest;
 }
@@ -236,7 +236,7 @@ Point SimControls::ClientOrigin(WindowId window) const {
   const SimNode* node = Live(window);
   if (!node) return {};
   const Point parent = ClientOrigin(node->Parent());
-  return {parent.x + node->Spec().place.left, parent.y + node->Spec().place.top};
+  return {parent.x + node->Setup().place.left, parent.y + node->Setup().place.top};
 }
 
 }  // namespace varkel::sim

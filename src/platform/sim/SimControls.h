@@ -27,7 +27,7 @@ class SimNode {
   bool Alive() const { return alive_; }
   WindowId NodeId() const { return alive_ ? id_ : 0; }
   WindowId Parent() const { return parent_; }
-  const ControlSpec& Spec() const { return spec_; }
+  const ControlSetup& Setup() const { return setup_; }
   bool Enabled() const { return alive_ && enabled_; }
   WindowClass* Handler() const { return handler_; }
 
@@ -35,7 +35,7 @@ class SimNode {
   virtual std::intptr_t OwnHandling(const WindowMessage& message) = 0;
 
  protected:
-  void CreateNode(WindowId parent, const ControlSpec& spec);
+  void CreateNode(WindowId parent, const ControlSetup& setup);
   void DestroyNode();
   // A new window starts empty.
   virtual void Reset() = 0;
@@ -52,7 +52,7 @@ class SimNode {
   bool enabled_ = true;
   WindowId id_ = 0;
   WindowId parent_ = 0;
-  ControlSpec spec_;
+  ControlSetup setup_;
 };
 
 // The operations every control has, over a SimNode.
@@ -61,7 +61,7 @@ class SimControl : public Interface, public SimNode {
  public:
   using SimNode::SimNode;
 
-  void Create(WindowId parent, const ControlSpec& spec) override { CreateNode(parent, spec); }
+  void Create(WindowId parent, const ControlSetup& setup) override { CreateNode(parent, setup); }
   void Destroy() override { DestroyNode(); }
   bool Exists() const override { return alive_; }
   WindowId Id() const override { return NodeId(); }

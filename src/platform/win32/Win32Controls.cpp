@@ -19,13 +19,13 @@ Win32ControlCore::~Win32ControlCore() {
   Destroy();
 }
 
-void Win32ControlCore::Create(WindowId parent, const ControlSpec& spec) {
+void Win32ControlCore::Create(WindowId parent, const ControlSetup& setup) {
   Destroy();
   const HWND parentHandle = reinterpret_cast<HWND>(parent);
-  const Rect& p = spec.place;
-  hwnd_ = CreateWindowExW(spec.extendedStyle, className_, L"", spec.style, p.left, p.top, p.right - p.left,
+  const Rect& p = setup.place;
+  hwnd_ = CreateWindowExW(setup.extendedStyle, className_, L"", setup.style, p.left, p.top, p.right - p.left,
                           p.bottom - p.top, parentHandle,
-                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.controlId)), instance_, nullptr);
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(setup.controlId)), instance_, nullptr);
   if (!hwnd_) return;
   SendMessageW(hwnd_, WM_SETFONT, static_cast<WPARAM>(SendMessageW(parentHandle, WM_GETFONT, 0, 0)), FALSE);
   SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

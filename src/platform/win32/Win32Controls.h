@@ -17,7 +17,7 @@ class Win32ControlCore {
   Win32ControlCore(const Win32ControlCore&) = delete;
   Win32ControlCore& operator=(const Win32ControlCore&) = delete;
 
-  void Create(WindowId parent, const ControlSpec& spec);
+  void Create(WindowId parent, const ControlSetup& setup);
   void Destroy();
   HWND Handle() const { return hwnd_; }
   // 0 without a window.
@@ -42,7 +42,7 @@ class Win32Control : public Interface {
   Win32Control(HINSTANCE instance, const wchar_t* className, WindowClass* handler)
       : core_(instance, className, handler) {}
 
-  void Create(WindowId parent, const ControlSpec& spec) override { core_.Create(parent, spec); }
+  void Create(WindowId parent, const ControlSetup& setup) override { core_.Create(parent, setup); }
   void Destroy() override { core_.Destroy(); }
   bool Exists() const override { return core_.Handle() != nullptr; }
   WindowId Id() const override { return reinterpret_cast<WindowId>(core_.Handle()); }

@@ -59,9 +59,9 @@ TEST(EditableListBox, CodeOneOpensAnEditorOverTheSelectedLine) {
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(editor->Parent(), t.box.List().Id());
   const Rect line = t.box.List().LineRect(1);
-  EXPECT_EQ(editor->Spec().place, (Rect{line.left, line.top - 2, line.right, line.bottom + 2}));
-  EXPECT_EQ(editor->Spec().style, style::kChild | style::kVisible | style::kBorder | style::kEditAutoHorizontal);
-  EXPECT_EQ(editor->Spec().extendedStyle, style::kExClientEdge);
+  EXPECT_EQ(editor->Setup().place, (Rect{line.left, line.top - 2, line.right, line.bottom + 2}));
+  EXPECT_EQ(editor->Setup().style, style::kChild | style::kVisible | style::kBorder | style::kEditAutoHorizontal);
+  EXPECT_EQ(editor->Setup().extendedStyle, style::kExClientEdge);
   EXPECT_EQ(editor->Text(), u"    30ms");
   EXPECT_TRUE(editor->AllSelected());
   EXPECT_EQ(t.controls.Focused(), editor->Id());
