@@ -41,7 +41,7 @@ constexpr std::uintptr_t kOpenEditorChar = 1;
 void MacroPage::OpenContextMenu() {
   ListBoxWindow& list = eventList_.List();
   const Rect area = list.ClientRectOnScreen();
-  const Point pointer = ctx_.controls.PointerOnScreen();
+  const ScreenPoint pointer = ctx_.controls.PointerOnScreen();
   const int height = list.LineHeight();
   state_.editLine = height == 0 ? 0 : (list.TopLine() * height + pointer.y - area.top) / height;
   list.SelectLine(state_.editLine);

@@ -43,7 +43,7 @@ struct MacroPageContext {
   // Shows the event list's context menu at a screen point and returns once
   // it has closed: the command chosen, or 0 when none was chosen or the
   // command arrives later as a WM_COMMAND.
-  std::function<int(Point)> showEventMenu;
+  std::function<int(ScreenPoint)> showEventMenu;
 };
 
 struct MacroPageState {

@@ -95,7 +95,7 @@ class ControlFactory {
   virtual std::unique_ptr<ListBoxWindow> MakeListBox(WindowClass* handler) = 0;
   virtual std::unique_ptr<EditBoxWindow> MakeEditBox(WindowClass* handler) = 0;
   // Where the pointer is, in screen pixels.
-  virtual Point PointerOnScreen() = 0;
+  virtual ScreenPoint PointerOnScreen() = 0;
 };
 
 }  // namespace varkel

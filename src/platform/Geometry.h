@@ -1,15 +1,9 @@
 #pragma once
-// Points and rectangles in pixels; rectangles have left and top inside,
-// right and bottom outside.
+// Rectangles in client pixels (left and top inside, right and bottom outside)
+// and points on the screen.
 #include <cstdint>
 
 namespace varkel {
-
-struct Point {
-  std::int32_t x = 0;
-  std::int32_t y = 0;
-  bool operator==(const Point&) const = default;
-};
 
 struct Rect {
   std::int32_t left = 0;
@@ -22,6 +16,13 @@ struct Rect {
     return left <= x && x < right && top <= y && y < bottom;
   }
   bool operator==(const Rect&) const = default;
+};
+
+// A point in screen pixels.
+struct ScreenPoint {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  bool operator==(const ScreenPoint&) const = default;
 };
 
 }  // namespace varkel

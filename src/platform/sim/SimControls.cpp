@@ -95,12 +95,12 @@ Rect SimListBox::LineRect(int index) const {
 
 Rect SimListBox::ClientRectOnScreen() const {
   if (!alive_) return {};
-  const Point origin = controls_.ClientOrigin(parent_);
+  const ScreenPoint origin = controls_.ClientOrigin(parent_);
   const Rect& p = setup_.place;
   return {origin.x + p.left, origin.y + p.top, origin.x + p.right, origin.y + p.bottom};
 }
 
-Point SimListBox::LineCentreOnScreen(int index) const {
+ScreenPoint SimListBox::LineCentreOnScreen(int index) const {
   const Rect list = ClientRectOnScreen();
   const Rect line = LineRect(index);
   return {list.left + (line.left + line.right) / 2, list.top + (line.top + line.bottom) / 2};
@@ -165,7 +165,7 @@ std::unique_ptr<EditBoxWindow> SimControls::MakeEditBox(WindowClass* handler) {
   return std::make_unique<SimEditBox>(*this, handler);
 }
 
-void SimControls::AddTopLevel(WindowId window, WindowClass& windowClass, Point clientOrigin) {
+void SimControls::AddTopLevel(WindowId window, WindowClass& windowClass, ScreenPoint clientOrigin) {
   topLevel_[window] = {&windowClass, clientOrigin};
 }
 
@@ -231,11 +231,11 @@ std::intptr_t SimControls::Deliver(const WindowMessage& message) {
   return node ? node->OwnHandling(message) : 0;
 }
 
-Point SimControls::ClientOrigin(WindowId window) const {
+ScreenPoint SimControls::ClientOrigin(WindowId window) const {
   if (const auto top = topLevel_.find(window); top != topLevel_.end()) return top->second.clientOrigin;
   const SimNode* node = Live(window);
   if (!node) return {};
-  const Point parent = ClientOrigin(node->Parent());
+  const ScreenPoint parent = ClientOrigin(node->Parent());
   return {parent.x + node->Setup().place.left, parent.y + node->Setup().place.top};
 }
 

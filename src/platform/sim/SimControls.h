@@ -101,7 +101,7 @@ class SimListBox final : public SimControl<ListBoxWindow> {
   void UserSelect(int index);
   const std::vector<std::u16string>& Lines() const { return lines_; }
   // The centre of a line on the screen, wherever the list is scrolled.
-  Point LineCentreOnScreen(int index) const;
+  ScreenPoint LineCentreOnScreen(int index) const;
 
  private:
   void Reset() override;
@@ -144,12 +144,12 @@ class SimControls final : public ControlFactory {
  public:
   std::unique_ptr<ListBoxWindow> MakeListBox(WindowClass* handler) override;
   std::unique_ptr<EditBoxWindow> MakeEditBox(WindowClass* handler) override;
-  Point PointerOnScreen() override { return pointer_; }
+  ScreenPoint PointerOnScreen() override { return pointer_; }
 
   // A window the controls may belong to, with its class (which hears their
   // notifications) and where its client area lies on the screen.
-  void AddTopLevel(WindowId window, WindowClass& windowClass, Point clientOrigin = {});
-  void SetPointer(Point pointer) { pointer_ = pointer; }
+  void AddTopLevel(WindowId window, WindowClass& windowClass, ScreenPoint clientOrigin = {});
+  void SetPointer(ScreenPoint pointer) { pointer_ = pointer; }
 
   // The live control with this control id (the newest, if several), or null.
   SimListBox* FindListBox(int controlId) const;
@@ -166,7 +166,7 @@ class SimControls final : public ControlFactory {
   // its own handling; a top-level window's class. 0 for a window that is gone.
   std::intptr_t Deliver(const WindowMessage& message);
   // Where the window's client area's top-left corner is on the screen.
-  Point ClientOrigin(WindowId window) const;
+  ScreenPoint ClientOrigin(WindowId window) const;
 
   // Told of every control window made and destroyed.
   std::function<void(const SimNode&, bool created)> onCreateOrDestroy;
@@ -179,7 +179,7 @@ class SimControls final : public ControlFactory {
  private:
   struct TopLevel {
     WindowClass* windowClass;
-    Point clientOrigin;
+    ScreenPoint clientOrigin;
   };
   SimNode* Live(WindowId window) const;
   template <class Control>
@@ -189,7 +189,7 @@ class SimControls final : public ControlFactory {
   std::map<WindowId, TopLevel> topLevel_;
   WindowId nextId_ = 0x1000;
   WindowId focused_ = 0;
-  Point pointer_;
+  ScreenPoint pointer_;
 };
 
 template <class Interface>

@@ -155,7 +155,7 @@ std::unique_ptr<EditBoxWindow> Win32Controls::MakeEditBox(WindowClass* handler) 
   return std::make_unique<Win32EditBox>(instance_, handler);
 }
 
-Point Win32Controls::PointerOnScreen() {
+ScreenPoint Win32Controls::PointerOnScreen() {
   POINT p{};
   GetCursorPos(&p);
   return {p.x, p.y};

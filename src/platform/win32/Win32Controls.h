@@ -101,7 +101,7 @@ class Win32Controls final : public ControlFactory {
   explicit Win32Controls(HINSTANCE instance) : instance_(instance) {}
   std::unique_ptr<ListBoxWindow> MakeListBox(WindowClass* handler) override;
   std::unique_ptr<EditBoxWindow> MakeEditBox(WindowClass* handler) override;
-  Point PointerOnScreen() override;
+  ScreenPoint PointerOnScreen() override;
 
  private:
   HINSTANCE instance_;

@@ -64,7 +64,7 @@ inline const std::u16string kMacroPath = u"C:\\app\\Macro.dat";
 
 struct MacroPageRig : ::testing::Test {
   static constexpr WindowId kMain = 1;
-  static constexpr Point kClientOrigin{200, 100};
+  static constexpr ScreenPoint kClientOrigin{200, 100};
 
   sim::SimControls controls;
   sim::SimKeyboardCapture keyboard;
@@ -74,10 +74,10 @@ struct MacroPageRig : ::testing::Test {
   CountingRepaint repaint;
   SkinLayout skin = MakeSkin();
   MacroTable table;
-  std::vector<Point> menuShownAt;
+  std::vector<ScreenPoint> menuShownAt;
   int menuChoice = 0;
   MacroPage page{{table, skin, controls, keyboard, timeOfDay, dialogs, repaint, ini, kMacroPath,
-                  [this](Point at) {
+                  [this](ScreenPoint at) {
                     menuShownAt.push_back(at);
                     return menuChoice;
                   }}};
@@ -129,7 +129,7 @@ struct MacroPageRig : ::testing::Test {
 
   // The right button released over the centre of event-list line `line`.
   void RightClickLine(int line) { RightClickAt(EventList().LineCentreOnScreen(line)); }
-  void RightClickAt(Point at) {
+  void RightClickAt(ScreenPoint at) {
     controls.SetPointer(at);
     page.PreTranslate({EventList().Id(), msg::kRightButtonUp, 0, 0});
   }
