@@ -6,6 +6,9 @@
 namespace varkel::msg {
 
 inline constexpr std::uint32_t kDestroy = 0x0002;
+inline constexpr std::uint32_t kSize = 0x0005;
+inline constexpr std::uint32_t kSetFocus = 0x0007;
+inline constexpr std::uint32_t kKillFocus = 0x0008;
 inline constexpr std::uint32_t kPaint = 0x000F;
 inline constexpr std::uint32_t kClose = 0x0010;
 inline constexpr std::uint32_t kEraseBackground = 0x0014;
@@ -18,10 +21,13 @@ inline constexpr std::uint32_t kKeyDown = 0x0100;
 inline constexpr std::uint32_t kKeyUp = 0x0101;
 inline constexpr std::uint32_t kChar = 0x0102;
 inline constexpr std::uint32_t kSysKeyDown = 0x0104;
+inline constexpr std::uint32_t kSysKeyUp = 0x0105;
 inline constexpr std::uint32_t kInitDialog = 0x0110;
 inline constexpr std::uint32_t kCommand = 0x0111;
 inline constexpr std::uint32_t kSysCommand = 0x0112;
 inline constexpr std::uint32_t kTimer = 0x0113;
+inline constexpr std::uint32_t kHScroll = 0x0114;
+inline constexpr std::uint32_t kVScroll = 0x0115;
 inline constexpr std::uint32_t kCtlColorEdit = 0x0133;
 inline constexpr std::uint32_t kCtlColorListBox = 0x0134;
 inline constexpr std::uint32_t kCtlColorButton = 0x0135;
