@@ -2,10 +2,12 @@
 // The main window, made from dialog template 102.
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "platform/Shutdown.h"
 #include "platform/MessageMap.h"
 #include "platform/Window.h"
+#include "views/MainWindowView.h"
 
 namespace varkel {
 
@@ -17,10 +19,13 @@ class CZUL_TavrinDlg : public WindowClass {
   using StartUpSequence = std::function<bool(const std::function<void()>& dressWindow)>;
 
   // Without a start-up the window only dresses itself; without an exit
-  // sequence closing destroys it.
+  // sequence closing destroys it; without views it paints nothing and the
+  // pointer does nothing.
   CZUL_TavrinDlg() = default;
-  CZUL_TavrinDlg(StartUpSequence startUp, Shutdown& shutdown)
-      : startUp_(std::move(startUp)), shutdown_(&shutdown) {}
+  CZUL_TavrinDlg(StartUpSequence startUp, Shutdown& shutdown, ViewContext* views = nullptr)
+      : startUp_(std::move(startUp)), shutdown_(&shutdown) {
+    if (views) view_.emplace(*views);
+  }
 
   // The mouse's arrival and removal notices (event and data of the system's
   // device-change message); answered with the handler's result.
@@ -33,6 +38,13 @@ class CZUL_TavrinDlg : public WindowClass {
   MessageResult OnInitDialog(const WindowMessage& message);
   MessageResult OnClose(const WindowMessage& message);
   MessageResult OnDeviceChange(const WindowMessage& message);
+  MessageResult OnPaint(const WindowMessage& message);
+  MessageResult OnEraseBackground(const WindowMessage& message);
+  MessageResult OnMouseMove(const WindowMessage& message);
+  MessageResult OnLeftButtonDown(const WindowMessage& message);
+  MessageResult OnLeftButtonUp(const WindowMessage& message);
+  using PointerHandler = void (MainWindowView::*)(Window&, std::int32_t x, std::int32_t y);
+  MessageResult ToView(const WindowMessage& message, PointerHandler handler);
   void DressWindow();
 
   static const MessageMapEntry<CZUL_TavrinDlg> kMessageMap[];
@@ -40,6 +52,7 @@ class CZUL_TavrinDlg : public WindowClass {
   StartUpSequence startUp_;
   Shutdown* shutdown_ = nullptr;
   DeviceChangeHandler onDeviceChange_;
+  std::optional<MainWindowView> view_;
 };
 
 }  // namespace varkel

@@ -10,6 +10,7 @@
 #include "app/Program.h"
 #include "app/ResourceIds.h"
 #include "app/StartUp.h"
+#include "platform/win32/Win32Canvas.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Images.h"
 #include "platform/win32/Win32Ini.h"
@@ -21,13 +22,6 @@
 
 namespace varkel::win32 {
 
-// The run-button blinker belongs to the views, which these builds do not
-// have yet.
-class NoBlinker final : public RunButtonBlinker {
- public:
-  void Start() override {}
-};
-
 struct WindowsAdapters {
   Win32Ini ini;
   Win32Files files;
@@ -36,12 +30,12 @@ struct WindowsAdapters {
   Win32Input input;
   Win32PointerSpeed pointerSpeed;
   Win32Images images;
+  Win32Pictures pictures{images};
   Win32MainWindowHost mainWindow;
-  NoBlinker blinker;
 
   Platform With(HidBus& mouse) {
-    return {ini,   files,        clock,  threads,    mainWindow, mainWindow, mouse,
-            input, pointerSpeed, images, mainWindow, mainWindow, blinker};
+    return {ini,   files,        clock,  threads,  mainWindow, mainWindow, mouse,
+            input, pointerSpeed, images, pictures, mainWindow, mainWindow};
   }
 };
 
@@ -58,7 +52,7 @@ struct WindowsAdapters {
         windowKnown(window);
         return StartUp(program, dressWindow);
       },
-      program);
+      program, &program.views);
   if (onDeviceChange) mainWindow.SetDeviceChangeHandler(std::move(onDeviceChange));
   dialogs.RunModal(IDD_MAIN_WINDOW, mainWindow, nullptr);
   ExitProcess(0);
