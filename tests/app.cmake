@@ -37,3 +37,13 @@ set_tests_properties(app.wine.product PROPERTIES TIMEOUT 300 LABELS wine)
 add_test(NAME app.wine.demo
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh demo $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>)
 set_tests_properties(app.wine.demo PROPERTIES TIMEOUT 300 LABELS wine)
+
+# The main window's picture and its answer to the real pointer, from
+# screenshots (kept in build/windows/screenshots/).
+find_program(VARKEL_PYTHON3 python3)
+if(VARKEL_PYTHON3)
+  add_test(NAME app.wine.views
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-views.sh $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>
+            ${PROJECT_SOURCE_DIR}/skins/default ${CMAKE_BINARY_DIR}/screenshots)
+  set_tests_properties(app.wine.views PROPERTIES TIMEOUT 300 LABELS wine)
+endif()
