@@ -10,11 +10,8 @@
 #include "platform/portable/PortablePictures.h"
 #include "platform/portable/RasterCanvas.h"
 #include "platform/sim/RecordingCanvas.h"
-#include "platform/sim/SimPointerSpeed.h"
-#include "platform/sim/SimThreads.h"
-#include "platform/sim/SimWindow.h"
+#include "platform/sim/StandaloneViews.h"
 #include "unit/support/MemoryIni.h"
-#include "views/MainWindowView.h"
 
 namespace varkel::viewtest {
 
@@ -67,50 +64,22 @@ class FakePictures final : public Pictures {
   std::map<std::u16string, int> loads;
 };
 
-class CountingRepaint final : public RepaintRequests {
- public:
-  void RepaintWholeWindow() override { ++count; }
-  std::atomic<int> count{0};
-};
-
-class NoDialogs final : public Dialogs {
- public:
-  void ShowMessage(std::u16string_view) override {}
-};
-
-struct ViewRig {
-  sim::SimWorld world{sim::SimWorld::Time::Virtual};
-  sim::SimClock clock{world};
-  sim::SimThreads threads{world};
+// What the rig's views read and write besides their own records.
+struct RigFiles {
   testing_support::MemoryIni ini;
-  CountingRepaint repaint;
-  NoDialogs dialogs;
-  sim::SimPointerSpeed pointerSpeed{world, 10};
   FakePictures pictureFiles;
-  PictureCache pictures{pictureFiles};
+};
 
-  ViewState view;
-  SkinLayout skin = GridLayout();
-  MainWindowRegions regions = BuildUnmaskedRegions(200, 240, skin);
-  ProfileModel model;
-  DriverStatus status;
-  MacroTable macros;
-  DeviceLink link;
-  AppPaths paths = MakeAppPaths(u"C:\\app");
-  AnimationThreads animations{{view, status, model, clock, threads, repaint}};
-  DeviceContext device{link, status, model, ini, paths, dialogs, repaint, pointerSpeed, animations};
-  ViewContext ctx{view, skin, regions, model, status, macros, paths, ini, device, repaint, pictures, animations};
-  MainWindowView views{ctx};
-  sim::SimWindow window;
-
-  ViewRig() {
+struct ViewRig : RigFiles, sim::StandaloneViews {
+  ViewRig() : StandaloneViews(pictureFiles, ini) {
+    skin = GridLayout();
+    regions = BuildUnmaskedRegions(200, 240, skin);
     model.profile.buttons = {1, 2, 3, 5, 4, 6};
     model.profile.dpiSetEnabled = {1, 1, 1, 1};
     model.profile.dpiSpeed = 10;
     for (int k = 0; k < kDpiLevelCount; ++k) model.dpiKnob[static_cast<std::size_t>(k)] = 45 + 5 * k;
     model.currentProfile = 1;
   }
-  ~ViewRig() { threads.StopAll(); }
 
   // The centre of an element: where a person points at it.
   struct Point {
