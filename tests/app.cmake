@@ -43,7 +43,7 @@ set_tests_properties(app.wine.demo PROPERTIES TIMEOUT 300 LABELS wine)
 find_program(VARKEL_PYTHON3 python3)
 if(VARKEL_PYTHON3)
   add_test(NAME app.wine.views
-    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-views.sh $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh views $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>
             ${PROJECT_SOURCE_DIR}/skins/default ${CMAKE_BINARY_DIR}/screenshots)
   set_tests_properties(app.wine.views PROPERTIES TIMEOUT 300 LABELS wine)
 endif()
