@@ -120,15 +120,19 @@ TEST(Blinker, BlinksEveryHalfSecondUntilTheDriverRuns) {
   EXPECT_EQ(rig.repaint.count, repaints);
 }
 
-TEST(Blinker, LeavingTheMainPageEndsItAndReturningStartsOneOnlyIfNoneRuns) {
+TEST(Blinker, RunsOnceAtATimeAndEndsWhenItsPageIsLeft) {
   ViewRig rig;
   rig.status.driverRunning = false;
   rig.status.blinkerAlive = true;
   rig.animations.Start();
   rig.world.Settle();
+  rig.animations.StartBlinkerUnlessAlive();  // the main tab pressed again: one runs already
+  rig.world.Settle();
+  rig.world.Advance(1'000'000);
+  EXPECT_EQ(rig.repaint.count, 3);  // t=0, 500, 1000: one thread's blinks
+
   rig.view.page = Page::Colour;
-  rig.animations.StartBlinkerUnlessAlive();  // still alive: no second thread
-  rig.world.Advance(3'000'000);
+  rig.world.Advance(2'000'000);  // the batch ends at t=3000
   EXPECT_FALSE(rig.status.blinkerAlive);
   EXPECT_TRUE(rig.status.blinkPhase);
 }
