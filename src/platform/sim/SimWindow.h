@@ -40,9 +40,13 @@ class SimWindow final : public Window {
   bool IsMinimized() const override { return minimized_; }
   // Draws on the canvas given by PaintOn, else on a fresh raster canvas.
   void Paint(Extent size, const std::function<bool(Canvas&)>& draw) override {
+    if (paintCanvas_) {
+      presented_ = draw(*paintCanvas_);
+      return;
+    }
     RasterCanvas raster(size);
-    presented_ = draw(paintCanvas_ ? *paintCanvas_ : raster);
-    if (presented_ && !paintCanvas_) lastPicture_ = raster.Pixels();
+    presented_ = draw(raster);
+    if (presented_) lastPicture_ = raster.Pixels();
   }
 
   void SetMinimized(bool minimized) { minimized_ = minimized; }
