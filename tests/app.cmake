@@ -39,3 +39,13 @@ foreach(mode demo shell)
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh ${mode} $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>)
   set_tests_properties(app.wine.${mode} PROPERTIES TIMEOUT 300 LABELS wine)
 endforeach()
+
+# The main window's picture and its answer to the real pointer, from
+# screenshots (kept in build/windows/screenshots/).
+find_program(VARKEL_PYTHON3 python3)
+if(VARKEL_PYTHON3)
+  add_test(NAME app.wine.views
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh views $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>
+            ${PROJECT_SOURCE_DIR}/skins/default ${CMAKE_BINARY_DIR}/screenshots)
+  set_tests_properties(app.wine.views PROPERTIES TIMEOUT 300 LABELS wine)
+endif()

@@ -22,6 +22,11 @@ const MessageMapEntry<CZUL_TavrinDlg> CZUL_TavrinDlg::kMessageMap[] = {
     OnMessageEntry(kTrayCallbackMessage, &CZUL_TavrinDlg::OnTrayIcon),
     OnCommandEntry(ID_TRAY_QUIT, ID_TRAY_QUIT, &CZUL_TavrinDlg::OnTrayQuit),
     OnCommandEntry(ID_TRAY_SHOW, ID_TRAY_SHOW, &CZUL_TavrinDlg::OnTrayShow),
+    OnMessageEntry(msg::kPaint, &CZUL_TavrinDlg::OnPaint),
+    OnMessageEntry(msg::kEraseBackground, &CZUL_TavrinDlg::OnEraseBackground),
+    OnMessageEntry(msg::kMouseMove, &CZUL_TavrinDlg::OnMouseMove),
+    OnMessageEntry(msg::kLeftButtonDown, &CZUL_TavrinDlg::OnLeftButtonDown),
+    OnMessageEntry(msg::kLeftButtonUp, &CZUL_TavrinDlg::OnLeftButtonUp),
 };
 
 MessageResult CZUL_TavrinDlg::OnMessage(const WindowMessage& message) {
@@ -172,6 +177,33 @@ void CZUL_TavrinDlg::ShowAgain() {
 
 MessageResult CZUL_TavrinDlg::OnTrayQuit(const WindowMessage&) {
   RunExitSequence();
+  return 0;
+}
+
+MessageResult CZUL_TavrinDlg::OnPaint(const WindowMessage&) {
+  if (!view_) return std::nullopt;
+  view_->Paint(*window_);
+  return 0;
+}
+
+// Painting covers every pixel itself: erasing first would only flicker.
+MessageResult CZUL_TavrinDlg::OnEraseBackground(const WindowMessage&) { return 1; }
+
+MessageResult CZUL_TavrinDlg::OnMouseMove(const WindowMessage& message) {
+  return ToView(message, &MainWindowView::OnMouseMove);
+}
+
+MessageResult CZUL_TavrinDlg::OnLeftButtonDown(const WindowMessage& message) {
+  return ToView(message, &MainWindowView::OnLeftButtonDown);
+}
+
+MessageResult CZUL_TavrinDlg::OnLeftButtonUp(const WindowMessage& message) {
+  return ToView(message, &MainWindowView::OnLeftButtonUp);
+}
+
+MessageResult CZUL_TavrinDlg::ToView(const WindowMessage& message, PointerHandler handler) {
+  if (!view_) return std::nullopt;
+  ((*view_).*handler)(*window_, msg::PointX(message.lParam), msg::PointY(message.lParam));
   return 0;
 }
 

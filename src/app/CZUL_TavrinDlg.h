@@ -14,6 +14,7 @@
 #include "platform/Shutdown.h"
 #include "platform/MessageMap.h"
 #include "platform/Window.h"
+#include "views/MainWindowView.h"
 
 namespace varkel {
 
@@ -25,10 +26,13 @@ class CZUL_TavrinDlg : public WindowClass {
   using StartUpSequence = std::function<bool(const std::function<void()>& dressWindow)>;
 
   // Without a start-up the window only dresses itself; without an exit
-  // sequence closing destroys it.
+  // sequence closing destroys it; without views it paints nothing and the
+  // pointer does nothing.
   CZUL_TavrinDlg() = default;
-  CZUL_TavrinDlg(StartUpSequence startUp, Shutdown& shutdown)
-      : startUp_(std::move(startUp)), shutdown_(&shutdown) {}
+  CZUL_TavrinDlg(StartUpSequence startUp, Shutdown& shutdown, ViewContext* views = nullptr)
+      : startUp_(std::move(startUp)), shutdown_(&shutdown) {
+    if (views) view_.emplace(*views);
+  }
 
   // The mouse's arrival and removal notices (event and data of the system's
   // device-change message); answered with the handler's result.
@@ -75,6 +79,13 @@ class CZUL_TavrinDlg : public WindowClass {
   MessageResult OnTrayIcon(const WindowMessage& message);
   MessageResult OnTrayShow(const WindowMessage& message);
   MessageResult OnTrayQuit(const WindowMessage& message);
+  MessageResult OnPaint(const WindowMessage& message);
+  MessageResult OnEraseBackground(const WindowMessage& message);
+  MessageResult OnMouseMove(const WindowMessage& message);
+  MessageResult OnLeftButtonDown(const WindowMessage& message);
+  MessageResult OnLeftButtonUp(const WindowMessage& message);
+  using PointerHandler = void (MainWindowView::*)(Window&, std::int32_t x, std::int32_t y);
+  MessageResult ToView(const WindowMessage& message, PointerHandler handler);
   void DressWindow();
   void RunExitSequence();
   void ShowAgain();
@@ -90,6 +101,7 @@ class CZUL_TavrinDlg : public WindowClass {
   std::optional<ChildControlColours> controlColours_;
   CZulMenu eventListMenu_;
   CZulMenu trayMenu_;
+  std::optional<MainWindowView> view_;
 };
 
 }  // namespace varkel

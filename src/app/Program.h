@@ -22,6 +22,7 @@
 #include "platform/Hid.h"
 #include "platform/Images.h"
 #include "platform/Ini.h"
+#include "platform/Canvas.h"
 #include "platform/Input.h"
 #include "platform/PointerSpeed.h"
 #include "platform/Repaint.h"
@@ -29,6 +30,10 @@
 #include "platform/WindowShape.h"
 #include "skin/SkinLayout.h"
 #include "skin/WindowShapes.h"
+#include "views/Animations.h"
+#include "views/PictureCache.h"
+#include "views/ViewContext.h"
+#include "views/ViewState.h"
 
 namespace varkel {
 
@@ -44,9 +49,9 @@ struct Platform {
   DesktopInput& input;
   PointerSpeed& pointerSpeed;
   Images& images;
+  Pictures& pictures;  // skin images in the form painting copies from
   ShapedWindow& shapedWindow;
-  MainWindowHost& window;     // notification-area icon, the main window's end
-  RunButtonBlinker& blinker;  // the run-button blinker thread
+  MainWindowHost& window;  // notification-area icon, the main window's end
 };
 
 class Program final : public Shutdown {
@@ -79,10 +84,14 @@ class Program final : public Shutdown {
   MacroTable macros;
   SkinLayout skin;
   MainWindowRegions regions;
+  ViewState view;
+  PictureCache pictures;
+  AnimationThreads animations;  // the run-button blinker and the LED preview
   std::unique_ptr<Wakeup> driverWakeup;
   DeviceContext device;
   ReaderContext reader;
   DriverContext driver;
+  ViewContext views;
 };
 
 }  // namespace varkel

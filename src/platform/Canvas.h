@@ -45,6 +45,9 @@ class Canvas {
   // The canvas's size in pixels; nothing is drawn outside it.
   virtual Extent Size() const = 0;
 
+  // The whole picture at (0, 0): the picture a paint starts from.
+  virtual void DrawBackground(const Picture& picture) = 0;
+
   // Copies the width x height pixels of `source` at (sourceX, sourceY) to
   // (x, y) of the canvas, unscaled. Parts outside either picture are left out.
   virtual void Copy(const Picture& source, std::int32_t sourceX, std::int32_t sourceY,
@@ -55,7 +58,7 @@ class Canvas {
   virtual void SelectFont(std::u16string_view face, std::int32_t tenthsOfPoint) = 0;
   virtual void SetTransparentText() = 0;
   virtual Extent MeasureText(std::u16string_view text) = 0;
-  virtual void DrawText(std::int32_t x, std::int32_t y, Rgb colour, std::u16string_view text) = 0;
+  virtual void DrawTextAt(std::int32_t x, std::int32_t y, Rgb colour, std::u16string_view text) = 0;
 
   // The program's icon with its top-left corner at (x, y).
   virtual Extent IconSize() const = 0;

@@ -22,6 +22,7 @@ inline constexpr std::uint32_t kKeyUp = 0x0101;
 inline constexpr std::uint32_t kChar = 0x0102;
 inline constexpr std::uint32_t kSysKeyDown = 0x0104;
 inline constexpr std::uint32_t kSysKeyUp = 0x0105;
+inline constexpr std::uint32_t kNcLeftButtonDown = 0x00A1;
 inline constexpr std::uint32_t kInitDialog = 0x0110;
 inline constexpr std::uint32_t kCommand = 0x0111;
 inline constexpr std::uint32_t kSysCommand = 0x0112;
@@ -41,6 +42,17 @@ inline constexpr std::uint32_t kRightButtonDown = 0x0204;
 inline constexpr std::uint32_t kRightButtonUp = 0x0205;
 inline constexpr std::uint32_t kDeviceChange = 0x0219;
 inline constexpr std::uint32_t kUser = 0x0400;
+
+// Hit code of the caption (non-client messages' wParam).
+inline constexpr std::uintptr_t kHitCaption = 2;
+
+// A point in a message's lParam: x in the low, y in the high 16 bits, each signed.
+inline std::intptr_t PointParam(std::int32_t x, std::int32_t y) {
+  return static_cast<std::intptr_t>((static_cast<std::uint32_t>(x) & 0xFFFFu) |
+                                    ((static_cast<std::uint32_t>(y) & 0xFFFFu) << 16));
+}
+inline std::int32_t PointX(std::intptr_t param) { return static_cast<std::int16_t>(param & 0xFFFF); }
+inline std::int32_t PointY(std::intptr_t param) { return static_cast<std::int16_t>((param >> 16) & 0xFFFF); }
 
 }  // namespace varkel::msg
 

@@ -10,6 +10,9 @@
 #                 the mouse, a second copy still ends at once, OK ends it
 #   MODE shell:  the demo's messages from the system: minimise and restore,
 #                the About box, the icon's double-click, the end of the session
+#   MODE views:  the demo's main window under the real pointer: the looks of
+#                its elements read from screenshots (VARKEL_SHOT_DIR) against
+#                the skin's pictures (VARKEL_SKIN_DIR)
 set -u
 mode=$1 exe=$2 probe=$3 result=$4
 title='Varkel游戏鼠'
@@ -106,6 +109,35 @@ elif [ "$mode" = shell ]; then
   [ -n "$before" ] && [ "${after:-0}" -gt "$before" ] ||
     fail "the end of the session did not apply the profile again ($before, then $after reports)"
   [ "$(probe processes "$(basename "$exe")")" = 1 ] || fail "the end of the session ended the program"
+elif [ "$mode" = views ]; then
+  here=$(cd "$(dirname "$0")" && pwd)
+  skin=$VARKEL_SKIN_DIR shots=$VARKEL_SHOT_DIR
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  centre() { python3 "$here/check_looks.py" --centre "$skin" "$1" "$2"; }
+  point() { xdotool mousemove --window "$window" "$@"; }
+  # shot NAME CHECK...: a screenshot, then the looks it must show.
+  shot() {
+    local name=$1
+    shift
+    sleep 1.5
+    import -window root "$shots/views-$name.png"
+    python3 "$here/check_looks.py" "$shots/views-$name.png" "$X" "$Y" "$skin" "$@" >>"$result" ||
+      fail "$name: an element shows another look"
+  }
+  # Started: the current profile, the main tab, the current level's mark, the
+  # enabled levels and the wheel option pressed; the rest at rest.
+  xdotool mousemove 1270 1010
+  shot start main:4:main_down.jpg main:9:main_down.jpg main:65:main_down.jpg main:27:main_down.jpg \
+    main:28:main_down.jpg main:29:main_down.jpg main:30:main_down.jpg main:32:main_down.jpg \
+    main:5:main_normal.jpg main:10:main_normal.jpg main:33:main_normal.jpg main:17:main_normal.jpg
+  # The slot of button 1 under the pointer.
+  point $(centre main 17)
+  shot hover main:17:main_over.jpg main:18:main_normal.jpg main:4:main_down.jpg
+  # A click on the colour tab, then the pointer on no element.
+  point $(centre main 11) click 1
+  point 550 570
+  shot colour main:11:color_down_purple.jpg main:9:color_normal_pink.jpg main:4:color_down_purple.jpg \
+    colour:0:color_down_purple.jpg colour:1:color_normal_pink.jpg
 elif [ "$mode" = race ]; then
   # Both copies have had time to meet at the mutex.
   sleep 3

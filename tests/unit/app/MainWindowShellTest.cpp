@@ -31,6 +31,12 @@ struct LoggingWindow final : Window {
   void SetItemText(int, std::u16string_view) override {}
   bool IsItemChecked(int) override { return false; }
   void StartTimer(int, int) override {}
+  void Invalidate() override {}
+  void InvalidateRegion(const Region&) override {}
+  void UpdateNow() override {}
+  void Post(std::uint32_t, std::uintptr_t, std::intptr_t) override {}
+  bool IsMinimized() const override { return false; }
+  void Paint(Extent, const std::function<bool(Canvas&)>&) override {}
   Log& log;
 };
 

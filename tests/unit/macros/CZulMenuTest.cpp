@@ -25,6 +25,7 @@ std::string Show(const Rect& r) {
 class RecordingCanvas final : public Canvas {
  public:
   Extent Size() const override { return {200, 200}; }
+  void DrawBackground(const Picture&) override { calls.push_back("background"); }
   void Copy(const Picture&, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t,
             std::int32_t) override {
     calls.push_back("copy");
@@ -32,7 +33,7 @@ class RecordingCanvas final : public Canvas {
   void SelectFont(std::u16string_view, std::int32_t) override { calls.push_back("font"); }
   void SetTransparentText() override { calls.push_back("transparent"); }
   Extent MeasureText(std::u16string_view) override { return {}; }
-  void DrawText(std::int32_t, std::int32_t, Rgb, std::u16string_view) override { calls.push_back("text at"); }
+  void DrawTextAt(std::int32_t, std::int32_t, Rgb, std::u16string_view) override { calls.push_back("text at"); }
   Extent IconSize() const override { return {}; }
   void DrawIcon(std::int32_t, std::int32_t) override { calls.push_back("icon"); }
   void FillRect(const Rect& r, Rgb c) override { calls.push_back("fill " + Show(r) + " " + Show(c)); }

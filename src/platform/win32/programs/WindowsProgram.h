@@ -10,6 +10,7 @@
 #include "app/Program.h"
 #include "app/ResourceIds.h"
 #include "app/StartUp.h"
+#include "platform/win32/Win32Canvas.h"
 #include "platform/win32/Win32ControlColours.h"
 #include "platform/win32/Win32Desktop.h"
 #include "platform/win32/Win32FileDialogs.h"
@@ -25,13 +26,6 @@
 
 namespace varkel::win32 {
 
-// The run-button blinker belongs to the views, which these builds do not
-// have yet.
-class NoBlinker final : public RunButtonBlinker {
- public:
-  void Start() override {}
-};
-
 struct WindowsAdapters {
   Win32Ini ini;
   Win32Files files;
@@ -40,16 +34,16 @@ struct WindowsAdapters {
   Win32Input input;
   Win32PointerSpeed pointerSpeed;
   Win32Images images;
+  Win32Pictures pictures{images};
   Win32MainWindowHost mainWindow;
-  NoBlinker blinker;
   Win32Desktop desktop;
   Win32FileDialogs fileDialogs;
   Win32Menus menus{GetModuleHandleW(nullptr)};
   Win32ControlColours controlColours;
 
   Platform With(HidBus& mouse) {
-    return {ini,   files,        clock,  threads,    mainWindow, mainWindow, mouse,
-            input, pointerSpeed, images, mainWindow, mainWindow, blinker};
+    return {ini,   files,        clock,  threads,  mainWindow, mainWindow, mouse,
+            input, pointerSpeed, images, pictures, mainWindow, mainWindow};
   }
 };
 
@@ -68,7 +62,7 @@ struct WindowsAdapters {
         windowKnown(window);
         return StartUp(program, dressWindow);
       },
-      program);
+      program, &program.views);
   if (onDeviceChange) mainWindow.SetDeviceChangeHandler(std::move(onDeviceChange));
   mainWindow.SetShell({adapters.desktop, adapters.mainWindow, adapters.menus, dialogs, adapters.controlColours,
                        [&program] { program.Apply(); }});
