@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <vector>
@@ -8,6 +9,7 @@
 
 #include "platform/MessageMap.h"
 #include "platform/win32/dialog/Win32DialogHost.h"
+#include "win32/SentMessage.h"
 
 namespace varkel::win32 {
 namespace {
@@ -71,6 +73,36 @@ TEST_F(DialogLayer, DestroyingTheWindowEndsTheModalRun) {
   };
   EXPECT_EQ(host.RunModal(kTemplate, dialog, nullptr), 0);
   EXPECT_EQ(dialog.AttachedWindow(), nullptr);
+}
+
+// Another thread's SendMessageW is handled inside the loop's GetMessageW; a
+// handler that destroys the window there must still end the run, with no
+// later message to wake the loop (the product's window has no timer).
+TEST_F(DialogLayer, DestroyedInsideAMessageSentByAnotherThread) {
+  struct Case {
+    const char* name;
+    UINT message;
+  };
+  const Case cases[] = {{"close", WM_CLOSE}, {"device change", WM_DEVICECHANGE}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScriptedClass window;
+    std::atomic<HWND> handle{nullptr};
+    window.handlers[WM_INITDIALOG] = [&](Window& w, const WindowMessage&) {
+      handle = HandleOf(w);
+      return MessageResult(1);
+    };
+    window.handlers[c.message] = [](Window& w, const WindowMessage&) {
+      w.Destroy();
+      return MessageResult(0);
+    };
+    int result = -1;
+    const bool ended = RunEndsWithinASecondOfSend([&] { result = host.RunModal(kTemplate, window, nullptr); },
+                                                  handle, [&](HWND target) { SendMessageW(target, c.message, 0, 0); });
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(window.AttachedWindow(), nullptr);
+  }
 }
 
 TEST_F(DialogLayer, PreTranslateSwallowsBeforeDispatch) {

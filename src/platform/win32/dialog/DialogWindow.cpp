@@ -70,6 +70,8 @@ INT_PTR DialogWindow::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
     SetWindowLongPtrW(hwnd, DWLP_USER, 0);
     windowClass_.Attach(nullptr);
     hwnd_ = nullptr;
+    // The window's own thread is the loop's thread.
+    if (wakesLoop_) PostMessageW(nullptr, WM_NULL, 0, 0);
     if (ownsItself_) delete this;
     return FALSE;
   }
