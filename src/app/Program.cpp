@@ -22,7 +22,7 @@ Program::Program(const Platform& p, std::u16string dir)
                std::lock_guard lock(model.lock);
                SendDpiReport(link, model);
              },
-             [this](std::unique_lock<std::mutex>& held) { ApplyProfile(device, held); }} {}
+             [this](std::unique_lock<WatchedMutex>& held) { ApplyProfile(device, held); }} {}
 
 void Program::ShutdownDriver() {
   // The driver and macros press and release Alt; none may be left down.

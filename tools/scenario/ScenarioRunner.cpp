@@ -330,6 +330,7 @@ bool Scenario::Start(const ScriptCommand& c) {
       ini_, files_, clock_, threads_, dialogs_, repaint_, *mouse_, input_, pointerSpeed_,
       images_, shapedWindow_, window_, blinker_});
   program_ = std::make_unique<Program>(*platform_, std::u16string(ProgramFolder::kExeDir));
+  world_.WatchLock(program_->model.lock);
   started_ = true;
   StartUp(*program_);
   world_.Settle();

@@ -84,14 +84,14 @@ TEST(ApplyProfile, ColourPickerIsReplacedAfterItsMessageWithTheModelFree) {
     }
   };
   {
-    // As profile cycling calls it: under a hold that it keeps.
+    // As profile cycling calls it: under a hold, which it lets go.
     std::unique_lock held(rig.model.lock);
     ApplyProfile(rig.ctx, held);
-    EXPECT_TRUE(held.owns_lock());
+    EXPECT_FALSE(held.owns_lock());
   }
 
   EXPECT_TRUE(modelFreeDuringMessage);
-  EXPECT_EQ(rig.dialogs.messages, (std::vector<std::u16string>(2, u"取色键无效,请设置为其他键")));
+  EXPECT_EQ(rig.dialogs.Messages(), (std::vector<std::u16string>(2, u"取色键无效,请设置为其他键")));
   const Strings reports = rig.Reports();
   ASSERT_EQ(reports.size(), 8u);
   EXPECT_EQ(reports[1], "07 10 02 08");

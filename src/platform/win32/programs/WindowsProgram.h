@@ -45,6 +45,8 @@ struct WindowsAdapters {
   }
 };
 
+constexpr std::uint32_t kExitNewsWaitMs = 1000;
+
 // Runs the program's main window modally, then ends the process: the worker
 // threads must not outlive the records they use. windowKnown runs first in
 // the window's initialisation, with the window's handle.
@@ -61,6 +63,9 @@ struct WindowsAdapters {
       program);
   if (onDeviceChange) mainWindow.SetDeviceChangeHandler(std::move(onDeviceChange));
   dialogs.RunModal(IDD_MAIN_WINDOW, mainWindow, nullptr);
+  // The exit set the pointer speed back; other programs are told before the
+  // process ends, unless a frozen window keeps the news for long.
+  adapters.pointerSpeed.WaitUntilTold(kExitNewsWaitMs);
   ExitProcess(0);
 }
 
