@@ -53,6 +53,18 @@ std::optional<std::size_t> UsableLength(const InputEnd& input) {
   return input.caps.inputReportLength;
 }
 
+enum class ReadOutcome { Report, Nothing, DeviceGone };
+
+ReadOutcome ReadOne(const InputEnd& input, std::vector<std::uint8_t>& buffer, ReaderContext& ctx) {
+  const auto length = UsableLength(input);
+  if (!length) return ReadOutcome::Nothing;
+  buffer.assign(*length, 0);
+  const auto got = input.handle->Read(buffer);
+  if (!got) return input.handle->DeviceGone() ? ReadOutcome::DeviceGone : ReadOutcome::Nothing;
+  HandleInputReport(std::span(buffer).first(std::min(*got, buffer.size())), ctx);
+  return ReadOutcome::Report;
+}
+
 }  // namespace
 
 void HandleInputReport(std::span<const std::uint8_t> report, ReaderContext& ctx) {
@@ -66,15 +78,26 @@ void HandleInputReport(std::span<const std::uint8_t> report, ReaderContext& ctx)
 
 void ReaderThread(ReaderContext& ctx) {
   std::vector<std::uint8_t> buffer;
+  std::uint32_t idlePauseMs = kReaderPauseMs;
   while (ctx.threads.KeepRunning()) {
     const InputEnd input = ctx.link.Input();
-    if (const auto length = UsableLength(input)) {
-      buffer.assign(*length, 0);
-      if (const auto got = input.handle->Read(buffer)) {
-        HandleInputReport(std::span(buffer).first(std::min(*got, buffer.size())), ctx);
-      }
+    switch (ReadOne(input, buffer, ctx)) {
+      case ReadOutcome::Report:
+        idlePauseMs = kReaderPauseMs;
+        ctx.clock.SleepMs(kReaderPauseMs);
+        break;
+      case ReadOutcome::Nothing:
+        // No mouse yet, or reads that fail at once: a precise 2 ms retry
+        // would keep a core and the system's fine timer busy for nothing.
+        ctx.clock.PauseMs(idlePauseMs);
+        idlePauseMs = std::min(idlePauseMs * 2, kReaderLongestIdleMs);
+        break;
+      case ReadOutcome::DeviceGone:
+        // The removal notice ends the program; a newer handle from another
+        // search would still be read.
+        if (ctx.link.Input().handle == input.handle) return;
+        break;
     }
-    ctx.clock.SleepMs(kReaderPauseMs);
   }
 }
 
