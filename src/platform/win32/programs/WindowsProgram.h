@@ -17,6 +17,7 @@
 #include "platform/win32/Win32MainWindowHost.h"
 #include "platform/win32/Win32PointerSpeed.h"
 #include "platform/win32/Win32Threads.h"
+#include "platform/win32/Win32TimerThrottling.h"
 #include "platform/win32/dialog/Win32DialogHost.h"
 
 namespace varkel::win32 {
@@ -53,6 +54,8 @@ constexpr std::uint32_t kExitNewsWaitMs = 1000;
 [[noreturn]] inline void RunMainWindow(DialogHost& dialogs, Program& program, WindowsAdapters& adapters,
                                        const std::function<void(HWND)>& windowKnown,
                                        CZUL_TavrinDlg::DeviceChangeHandler onDeviceChange) {
+  // Macros keep their millisecond steps while the window sits hidden.
+  KeepTimerResolutionWhileHidden();
   CZUL_TavrinDlg mainWindow(
       [&](const std::function<void()>& dressWindow) {
         const auto window = reinterpret_cast<HWND>(mainWindow.AttachedWindow()->Id());
