@@ -10,7 +10,7 @@ bool CZUL_TavrinApp::InitInstance(AppStart& system) {
   if (system.CreateInstanceMutex(kInstanceMutexName)) {
     // The first copy may still be starting and have no title yet: then
     // nothing is shown, and this copy ends all the same.
-    if (const WindowId running = system.FindTopLevelWindow(kAppName)) system.RestoreWindow(running);
+    if (const WindowId running = system.FindMainWindow(kAppName)) system.RestoreWindow(running);
     system.CloseInstanceMutex();
     return false;
   }
