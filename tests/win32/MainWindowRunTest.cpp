@@ -81,5 +81,22 @@ TEST_F(ProductWindow, ACloseSentByAnotherProgramEndsTheRun) {
   EXPECT_EQ(mainWindow.AttachedWindow(), nullptr);
 }
 
+// A repaint asked for while there is no main window (before it is known,
+// once it is gone) touches no other window: InvalidateRect without a window
+// would repaint the whole desktop.
+TEST(Win32MainWindowHost, RepaintWithoutTheWindowLeavesOtherWindowsAlone) {
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                               nullptr, nullptr);
+  ValidateRect(other, nullptr);
+  Win32MainWindowHost host;
+  host.RepaintWholeWindow();
+  host.SetWindow(CreateWindowExW(0, L"STATIC", L"main", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr));
+  host.DestroyMainWindow();
+  host.RepaintWholeWindow();
+  RECT dirty{};
+  EXPECT_FALSE(GetUpdateRect(other, &dirty, FALSE));
+  DestroyWindow(other);
+}
+
 }  // namespace
 }  // namespace varkel::win32
