@@ -88,6 +88,15 @@ void DialogWindow::SetLargeIcon(int iconId) {
   SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
 }
 
+void DialogWindow::AddSystemMenuItem(int commandId, int stringId) {
+  HMENU menu = GetSystemMenu(hwnd_, FALSE);
+  if (!menu) return;
+  wchar_t text[256] = {};
+  if (LoadStringW(instance_, static_cast<UINT>(stringId), text, 256) <= 0 || text[0] == L'\0') return;
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(commandId), text);
+}
+
 void DialogWindow::Show(ShowCommand command) { ShowWindow(hwnd_, static_cast<int>(command)); }
 
 void DialogWindow::Destroy() {

@@ -26,6 +26,7 @@ class DialogWindow final : public Window {
   WindowId Id() const override { return reinterpret_cast<WindowId>(hwnd_); }
   void SetTitle(std::u16string_view title) override;
   void SetLargeIcon(int iconId) override;
+  void AddSystemMenuItem(int commandId, int stringId) override;
   void Show(ShowCommand command) override;
   void Destroy() override;
   void EndModal(int result) override;
