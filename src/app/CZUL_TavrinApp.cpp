@@ -4,7 +4,8 @@
 
 namespace varkel {
 
-CZUL_TavrinApp::CZUL_TavrinApp(std::u16string_view exePath) : exeDir_(ExeDirOf(exePath)) {}
+CZUL_TavrinApp::CZUL_TavrinApp(std::u16string_view exePath)
+    : exeDir_(ExeDirOf(exePath)), appName_(AppNameOf(exePath)) {}
 
 bool CZUL_TavrinApp::InitInstance(AppStart& system) {
   if (system.CreateInstanceMutex(kInstanceMutexName)) {

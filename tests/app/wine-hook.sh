@@ -8,6 +8,8 @@
 #   MODE demo:   the demo, with its mouse panel
 #   MODE product: the product, which finds no mouse under Wine: it asks for
 #                 the mouse, a second copy still ends at once, OK ends it
+#   MODE renamed: the product under another file name: its message box is
+#                 captioned with that name
 set -u
 mode=$1 exe=$2 probe=$3 result=$4
 title='Varkel游戏鼠'
@@ -56,6 +58,24 @@ if [ "$mode" = product ]; then
   done
   [ "$(probe processes "$(basename "$exe")")" = 0 ] || fail "the program did not end after the message"
   [ "$(probe pointer-speed -)" = 10 ] || fail "the pointer speed is not back at 10 after the exit"
+  echo done >>"$result"
+  exit 0
+elif [ "$mode" = renamed ]; then
+  name=$(basename "$exe" .exe)
+  text=""
+  for _ in $(seq 1 60); do
+    text=$(probe message "$name")
+    [ -n "$text" ] && break
+    sleep 0.5
+  done
+  [ "$text" = "请插入【Varkel】USB鼠标" ] || fail "no message captioned '$name' (saw '$text')"
+  # OK ends the program; a box captioned otherwise is answered all the same.
+  if [ -n "$text" ]; then probe answer "$name" >/dev/null; else probe answer "$title" >/dev/null; fi
+  for _ in $(seq 1 40); do
+    [ "$(probe processes "$(basename "$exe")")" = 0 ] && break
+    sleep 0.25
+  done
+  [ "$(probe processes "$(basename "$exe")")" = 0 ] || fail "the program did not end after the message"
   echo done >>"$result"
   exit 0
 elif [ "$mode" = second ]; then

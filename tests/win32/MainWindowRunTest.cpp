@@ -53,7 +53,7 @@ struct ProductWindow : testing::Test {
 
   Win32DialogHost dialogs{GetModuleHandleW(nullptr)};
   Win32HidBus bus;
-  Win32MainWindowHost host;
+  Win32MainWindowHost host{u"Varkel游戏鼠"};
   DeviceLink link;
   DestroyingShutdown shutdown{host};
   std::atomic<HWND> handle{nullptr};
@@ -88,7 +88,7 @@ TEST(Win32MainWindowHost, RepaintWithoutTheWindowLeavesOtherWindowsAlone) {
   HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
                                nullptr, nullptr);
   ValidateRect(other, nullptr);
-  Win32MainWindowHost host;
+  Win32MainWindowHost host(u"Varkel游戏鼠");
   host.RepaintWholeWindow();
   host.SetWindow(CreateWindowExW(0, L"STATIC", L"main", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr, nullptr, nullptr));
   host.DestroyMainWindow();

@@ -2,7 +2,6 @@
 
 #include <shellapi.h>
 
-#include "app/AppIdentity.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Region.h"
 
@@ -14,7 +13,7 @@ constexpr UINT kTrayIconId = 153;
 }  // namespace
 
 void Win32MainWindowHost::ShowMessage(std::u16string_view text) {
-  MessageBoxW(window_.load(), ToWide(text).c_str(), ToWide(kAppName).c_str(), MB_OK);
+  MessageBoxW(window_.load(), ToWide(text).c_str(), ToWide(caption_).c_str(), MB_OK);
 }
 
 // Safe from any thread: the window's own thread paints.

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <string>
 
 #include "device/DeviceHost.h"
 #include "platform/Dialogs.h"
@@ -18,6 +19,9 @@ class Win32MainWindowHost final : public Dialogs,
                                   public ShapedWindow,
                                   public MainWindowHost {
  public:
+  // caption: the application's name, on every message box.
+  explicit Win32MainWindowHost(std::u16string caption) : caption_(std::move(caption)) {}
+
   void SetWindow(HWND window) { window_.store(window); }
 
   void ShowMessage(std::u16string_view text) override;
@@ -32,6 +36,7 @@ class Win32MainWindowHost final : public Dialogs,
   // A null handle must never reach InvalidateRect, which would repaint
   // every window on the desktop.
   std::atomic<HWND> window_{nullptr};
+  const std::u16string caption_;
 };
 
 }  // namespace varkel::win32

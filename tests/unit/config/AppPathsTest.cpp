@@ -19,6 +19,22 @@ TEST(AppPaths, ExeDirIsCutAtTheLastBackslash) {
   for (const auto& c : cases) EXPECT_EQ(ExeDirOf(c.exePath), c.exeDir);
 }
 
+TEST(AppPaths, AppNameIsTheFileNameWithoutItsExtension) {
+  struct Case {
+    std::u16string exePath;
+    std::u16string name;
+  };
+  const Case cases[] = {
+      {u"C:\\Program Files\\Varkel\\Varkel游戏鼠.exe", u"Varkel游戏鼠"},
+      {u"C:\\Varkel\\Varkel游戏鼠-demo.exe", u"Varkel游戏鼠-demo"},
+      {u"C:\\my.games\\Varkel", u"Varkel"},
+      {u"C:\\a\\v.1.2.exe", u"v.1.2"},
+      {u"x.exe", u"x"},
+      {std::u16string(u"D:\\a\\b.exe\0\\junk.txt", 20), u"b"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(AppNameOf(c.exePath), c.name);
+}
+
 TEST(AppPaths, FilesAreFormedFromTheFolder) {
   const AppPaths paths = MakeAppPaths(u"C:");
   EXPECT_EQ(paths.configPath, u"C:\\config.ini");

@@ -30,6 +30,9 @@ class NoBlinker final : public RunButtonBlinker {
 };
 
 struct WindowsAdapters {
+  // appName: the caption of the program's message boxes.
+  explicit WindowsAdapters(std::u16string appName) : mainWindow(std::move(appName)) {}
+
   Win32Ini ini;
   Win32Files files;
   Win32Clock clock;
