@@ -5,15 +5,17 @@
 #include <optional>
 #include <vector>
 
+#include "config/ProfileValues.h"
+
 namespace varkel {
 
 namespace {
 
 constexpr std::size_t kEventByte = 1;
 
-std::int32_t MacroMode(const ProfileModel& model) {
+bool PlaysWhileHeld(const ProfileModel& model) {
   std::lock_guard hold(model.lock);
-  return model.profile.macroMode;
+  return MacroPlaysWhileHeld(model.profile.macroMode);
 }
 
 void RequestStop(ReaderContext& ctx) {
@@ -28,10 +30,10 @@ void HandleWhileRunning(std::uint8_t event, ReaderContext& ctx) {
       s.pressedCode.store(event, std::memory_order_relaxed);
       s.buttonPressed.store(1, std::memory_order_release);
       ctx.driverWakeup.Raise();
-    } else if (MacroMode(ctx.model) == 0) {
-      RequestStop(ctx);  // a new press stops what runs; in mode 1 it is lost
+    } else if (!PlaysWhileHeld(ctx.model)) {
+      RequestStop(ctx);  // a new press stops what runs; while held it is lost
     }
-  } else if (event == kRelease && MacroMode(ctx.model) == 1) {
+  } else if (event == kRelease && PlaysWhileHeld(ctx.model)) {
     RequestStop(ctx);  // the held macro ends with its button
   }
 }

@@ -74,6 +74,11 @@ TEST(ReaderThread, TakesReportsAsTheDriverStatusSays) {
       {"pending release, mode 0", true, true, 0, {0x06, 0x00}, 1, 0xF5, 0, true, 0, 0},
       {"pending press, mode 1", true, true, 1, {0x06, 0xF1}, 1, 0xF5, 0, true, 0, 0},
       {"pending release, mode 1", true, true, 1, {0x06, 0x00}, 1, 0xF5, 1, true, 0, 1},
+      // A stored mode that is neither 0 nor 1 plays while held, as mode 1:
+      // its release stops the macro (it used to be unstoppable).
+      {"pending press, mode 2", true, true, 2, {0x06, 0xF1}, 1, 0xF5, 0, true, 0, 0},
+      {"pending release, mode 2", true, true, 2, {0x06, 0x00}, 1, 0xF5, 1, true, 0, 1},
+      {"pending release, mode -1", true, true, -1, {0x06, 0x00}, 1, 0xF5, 1, true, 0, 1},
       {"F0 while running", true, false, 0, {0x06, 0xF0}, 0, 0, 0, true, 0, 0},
       {"50 while running", true, false, 0, {0x06, 0x50}, 0, 0, 0, true, 0, 0},
       {"too short while running", true, false, 1, {0x06}, 0, 0, 0, true, 0, 0},
