@@ -19,7 +19,7 @@ constexpr std::uint8_t kRelease = 0x00;
 constexpr std::uint32_t kReaderPauseMs = 2;
 // While nothing can be read (no mouse yet, a collection that cannot be read,
 // reads failing) the pauses double from kReaderPauseMs up to this.
-constexpr std::uint32_t kReaderLongestIdleMs = 100;
+constexpr std::uint32_t kReaderLongestIdleMs = 250;
 
 struct ReaderContext {
   DeviceLink& link;
