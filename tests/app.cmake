@@ -34,6 +34,9 @@ endforeach()
 add_test(NAME app.wine.product
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh product $<TARGET_FILE:varkel_exe> $<TARGET_FILE:varkel_probe>)
 set_tests_properties(app.wine.product PROPERTIES TIMEOUT 300 LABELS wine)
+add_test(NAME app.wine.renamed
+  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh renamed $<TARGET_FILE:varkel_exe> $<TARGET_FILE:varkel_probe>)
+set_tests_properties(app.wine.renamed PROPERTIES TIMEOUT 300 LABELS wine)
 foreach(mode demo shell)
   add_test(NAME app.wine.${mode}
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh ${mode} $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>)

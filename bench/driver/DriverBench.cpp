@@ -6,7 +6,9 @@
 //   (a) latency from an input report reaching the reader (its read
 //       returning) to the first synthesised event, over N presses;
 //   (b) error of each macro step's delay against delayMs, for 1, 20, 30 ms;
-//   (c) CPU time of the process while idle with the mouse linked.
+//   (c) CPU time of the process while idle with the mouse linked;
+//   (d) the same while every read of the input collection fails at once
+//       (a collection the system will not let the program read).
 //
 //   varkel_bench_driver [--presses N] [--idle SECONDS] [--mode event|poll|both]
 //                       [--clock plain|precise]   (both modes on the same sleeps)
@@ -118,6 +120,7 @@ class TimedBus final : public HidBus {
       }
       return n;
     }
+    bool DeviceGone() override { return inner_->DeviceGone(); }
 
    private:
     std::unique_ptr<HidReader> inner_;
@@ -146,9 +149,13 @@ void PollingDriverThread(DriverContext& ctx) {
 struct Figures {
   std::vector<Us> latency;
   std::vector<Us> stepError[3];
-  double idleCpuPercent = 0;
-  Us idleCpuUs = 0;
-  Us idleWallUs = 0;
+  struct Idle {
+    double cpuPercent = 0;
+    Us cpuUs = 0;
+    Us wallUs = 0;
+  };
+  Idle idle;
+  Idle idleFailing;
 };
 
 constexpr std::uint16_t kStepDelays[3] = {1, 20, 30};
@@ -183,6 +190,13 @@ class Rig {
   void Shutdown() { world_.Shutdown(); }
 
   bool Linked() const { return link_.deviceFound.load(); }
+
+  // From now on every read of the input collection fails; the report wakes
+  // the read that waits now.
+  void FailInputReads() {
+    mouse_.FailReadsOf(InputPath());
+    mouse_.InjectInputReport({0x06, 0x50});
+  }
 
   void SetButton6(ButtonFunction code) {
     std::lock_guard g(model_.lock);
@@ -223,6 +237,7 @@ class Rig {
   }
 
   std::vector<sim::InputRecord> Events() const { return input_.Events(); }
+  static std::u16string InputPath() { return sim::SimMouse::StandardInterfaces()[2]->path; }
   std::vector<Us> PressReadTimes() { return bus_.PressReadTimes(); }
 
  private:
@@ -256,6 +271,17 @@ Macro StepMacro(std::uint16_t delayMs, int steps) {
     m.events[i] = {0x41, static_cast<std::uint8_t>(i % 2 == 0 ? 1 : 2), delayMs};
   }
   return m;
+}
+
+Figures::Idle MeasureIdle(int seconds) {
+  Figures::Idle idle;
+  const Us cpu0 = ProcessCpuUs();
+  const Us wall0 = SteadyUs();
+  std::this_thread::sleep_for(std::chrono::seconds(seconds));
+  idle.cpuUs = ProcessCpuUs() - cpu0;
+  idle.wallUs = SteadyUs() - wall0;
+  idle.cpuPercent = 100.0 * static_cast<double>(idle.cpuUs) / static_cast<double>(idle.wallUs);
+  return idle;
 }
 
 bool Measure(Rig& rig, int presses, int idleSeconds, Figures& out) {
@@ -294,13 +320,10 @@ bool Measure(Rig& rig, int presses, int idleSeconds, Figures& out) {
     }
   }
 
-  // (c) idle with the mouse linked.
-  const Us cpu0 = ProcessCpuUs();
-  const Us wall0 = SteadyUs();
-  std::this_thread::sleep_for(std::chrono::seconds(idleSeconds));
-  out.idleCpuUs = ProcessCpuUs() - cpu0;
-  out.idleWallUs = SteadyUs() - wall0;
-  out.idleCpuPercent = 100.0 * static_cast<double>(out.idleCpuUs) / static_cast<double>(out.idleWallUs);
+  // (c) idle with the mouse linked; (d) idle with its input collection failing.
+  out.idle = MeasureIdle(idleSeconds);
+  rig.FailInputReads();
+  out.idleFailing = MeasureIdle(idleSeconds);
   return true;
 }
 
@@ -312,8 +335,12 @@ void Print(const char* name, const Figures& f) {
                 Percentile(f.stepError[d], 50) / 1000, Percentile(f.stepError[d], 99) / 1000,
                 f.stepError[d].size());
   }
-  std::printf("%-6s (c) idle CPU         %8.4f %% of a core  (%.1f ms CPU in %.1f s)\n", name, f.idleCpuPercent,
-              static_cast<double>(f.idleCpuUs) / 1000, static_cast<double>(f.idleWallUs) / 1e6);
+  const auto idleLine = [name](const char* what, const Figures::Idle& idle) {
+    std::printf("%-6s %s %8.4f %% of a core  (%.1f ms CPU in %.1f s)\n", name, what, idle.cpuPercent,
+                static_cast<double>(idle.cpuUs) / 1000, static_cast<double>(idle.wallUs) / 1e6);
+  };
+  idleLine("(c) idle CPU        ", f.idle);
+  idleLine("(d) idle, reads fail", f.idleFailing);
 }
 
 template <typename ThreadsT>

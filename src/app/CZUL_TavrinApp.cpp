@@ -4,13 +4,14 @@
 
 namespace varkel {
 
-CZUL_TavrinApp::CZUL_TavrinApp(std::u16string_view exePath) : exeDir_(ExeDirOf(exePath)) {}
+CZUL_TavrinApp::CZUL_TavrinApp(std::u16string_view exePath)
+    : exeDir_(ExeDirOf(exePath)), appName_(AppNameOf(exePath)) {}
 
 bool CZUL_TavrinApp::InitInstance(AppStart& system) {
   if (system.CreateInstanceMutex(kInstanceMutexName)) {
     // The first copy may still be starting and have no title yet: then
     // nothing is shown, and this copy ends all the same.
-    if (const WindowId running = system.FindTopLevelWindow(kAppName)) system.RestoreWindow(running);
+    if (const WindowId running = system.FindMainWindow(kAppName)) system.RestoreWindow(running);
     system.CloseInstanceMutex();
     return false;
   }

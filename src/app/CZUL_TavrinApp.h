@@ -15,6 +15,8 @@ class CZUL_TavrinApp {
   explicit CZUL_TavrinApp(std::u16string_view exePath);
 
   const std::u16string& ExeDir() const { return exeDir_; }
+  // The executable's name without its extension: every message box's caption.
+  const std::u16string& AppName() const { return appName_; }
 
   // Ends at once (after restoring the running copy's window) when another
   // copy holds the instance mutex; else runs the main window until it is
@@ -23,6 +25,7 @@ class CZUL_TavrinApp {
 
  private:
   std::u16string exeDir_;
+  std::u16string appName_;
 };
 
 }  // namespace varkel

@@ -42,6 +42,7 @@ MessageResult CZUL_TavrinDlg::OnInitDialog(const WindowMessage&) {
 }
 
 void CZUL_TavrinDlg::DressWindow() {
+  window_->AddSystemMenuItem(IDM_ABOUTBOX, IDS_ABOUTBOX);
   window_->SetLargeIcon(IDR_MAINFRAME);
   // From here on a second copy finds this window.
   window_->SetTitle(kAppName);

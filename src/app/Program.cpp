@@ -25,7 +25,7 @@ Program::Program(const Platform& p, std::u16string dir)
                std::lock_guard lock(model.lock);
                SendDpiReport(link, model);
              },
-             [this](std::unique_lock<std::mutex>& held) { ApplyProfile(device, held); }},
+             [this](std::unique_lock<WatchedMutex>& held) { ApplyProfile(device, held); }},
       views{view,   skin, regions, model,  status,  macros,
             paths,  p.ini, device, p.repaint, pictures, animations} {}
 

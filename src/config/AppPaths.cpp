@@ -9,6 +9,13 @@ std::u16string ExeDirOf(std::u16string_view exePath) {
   return std::u16string(exePath.substr(0, slash));
 }
 
+std::u16string AppNameOf(std::u16string_view exePath) {
+  exePath = exePath.substr(0, exePath.find(u'\0'));
+  const auto slash = exePath.rfind(u'\\');
+  std::u16string_view name = slash == std::u16string_view::npos ? exePath : exePath.substr(slash + 1);
+  return std::u16string(name.substr(0, name.rfind(u'.')));
+}
+
 std::u16string JoinPath(std::u16string_view folder, std::u16string_view name) {
   std::u16string path(folder);
   path += u'\\';

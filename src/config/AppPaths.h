@@ -18,6 +18,10 @@ struct AppPaths {
 // backslash, empty without one. The path is taken up to its first NUL.
 std::u16string ExeDirOf(std::u16string_view exePath);
 
+// The application's name: the executable's file name without its extension
+// ("Varkel游戏鼠" for "...\Varkel游戏鼠.exe"), taken up to the path's first NUL.
+std::u16string AppNameOf(std::u16string_view exePath);
+
 // Fills the paths formed from exeDir.
 AppPaths MakeAppPaths(std::u16string exeDir);
 

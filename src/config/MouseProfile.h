@@ -3,6 +3,9 @@
 #include <array>
 #include <cstdint>
 #include <mutex>
+#include <optional>
+
+#include "platform/WatchedMutex.h"
 
 namespace varkel {
 
@@ -26,7 +29,8 @@ struct MouseProfile {
 
 // The working profile with what lives beside it. Load, save, apply and DPI
 // stepping run on the interface thread and on the driver thread; `lock`
-// serialises them.
+// serialises them. The interface thread waits for `lock`, so whoever holds
+// it calls nothing that waits for the interface thread (WatchedMutex).
 struct ProfileModel {
   MouseProfile profile;
   std::int32_t currentProfile = 0;
@@ -35,7 +39,14 @@ struct ProfileModel {
   std::uint8_t appliedPointerSpeed = 0;
   std::array<std::int32_t, kButtonCount> dpiStepOfButton{};
   std::array<std::int32_t, kDpiLevelCount> dpiKnob{};
-  mutable std::mutex lock;
+  mutable WatchedMutex lock;
+
+  // An apply sets the Windows pointer speed after letting go of `lock`. The
+  // speed the latest apply asked for waits here (under `lock`) until it is
+  // set; `pointerSpeedOrder` lets one apply at a time take and set it, so
+  // two applies at once leave the later one's speed.
+  std::optional<int> pointerSpeedToSet;
+  std::mutex pointerSpeedOrder;
 };
 
 }  // namespace varkel

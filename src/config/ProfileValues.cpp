@@ -17,4 +17,6 @@ std::optional<std::uint8_t> PointerSpeedFor(std::uint8_t dpiSpeed) {
   return dpiSpeed;
 }
 
+bool MacroPlaysWhileHeld(std::int32_t macroMode) { return macroMode != 0; }
+
 }  // namespace varkel

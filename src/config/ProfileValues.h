@@ -17,4 +17,10 @@ int DpiLevelIndex(const MouseProfile& profile);
 // the rest gives none and the pointer speed is left alone.
 std::optional<std::uint8_t> PointerSpeedFor(std::uint8_t dpiSpeed);
 
+// Whether a macro plays while its button is held (macro mode 1: over and
+// over until the button's release stops it) rather than once or its repeat
+// count (mode 0: another press stops it). Any mode other than 0 plays while
+// held, as playback always took it; so the release stops it.
+bool MacroPlaysWhileHeld(std::int32_t macroMode);
+
 }  // namespace varkel

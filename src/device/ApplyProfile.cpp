@@ -1,5 +1,8 @@
 #include "device/ApplyProfile.h"
 
+#include <optional>
+#include <utility>
+
 #include "config/ProfileStore.h"
 #include "config/ProfileValues.h"
 #include "device/FeatureReports.h"
@@ -13,7 +16,7 @@ constexpr std::u16string_view kColourPickerMessage = u"取色键无效,请设置
 
 // The message is modal; other threads may need the model meanwhile (the
 // interface thread paints from it), so the lock is not held across it.
-void ReplaceColourPicker(DeviceContext& ctx, std::unique_lock<std::mutex>& held, int index) {
+void ReplaceColourPicker(DeviceContext& ctx, std::unique_lock<WatchedMutex>& held, int index) {
   held.unlock();
   ctx.dialogs.ShowMessage(kColourPickerMessage);
   held.lock();
@@ -35,7 +38,7 @@ void WaitForStartingClick(DeviceContext& ctx, int button) {
   }
 }
 
-void SendButtons(DeviceContext& ctx, std::unique_lock<std::mutex>& held) {
+void SendButtons(DeviceContext& ctx, std::unique_lock<WatchedMutex>& held) {
   auto& model = ctx.model;
   bool waiting = false;
   for (int index = 0; index < kButtonCount; ++index) {
@@ -53,12 +56,21 @@ void SendButtons(DeviceContext& ctx, std::unique_lock<std::mutex>& held) {
   }
 }
 
+// Without the profile lock: Windows tells every top-level window of the new
+// speed, and the interface thread may be waiting for the lock. One apply at
+// a time sets the speed the latest apply asked for; an apply that finds it
+// taken already has been overtaken by a later one, which set its own.
 void SetPointerSpeed(DeviceContext& ctx) {
-  if (!ctx.pointerSpeed.Get()) return;
-  const auto speed = PointerSpeedFor(ctx.model.profile.dpiSpeed);
-  if (!speed) return;
-  ctx.model.appliedPointerSpeed = *speed;
+  std::lock_guard order(ctx.model.pointerSpeedOrder);
+  std::optional<int> speed;
+  {
+    std::lock_guard g(ctx.model.lock);
+    speed = std::exchange(ctx.model.pointerSpeedToSet, std::nullopt);
+  }
+  if (!speed || !ctx.pointerSpeed.Get()) return;
   ctx.pointerSpeed.Set(*speed);
+  std::lock_guard g(ctx.model.lock);
+  ctx.model.appliedPointerSpeed = static_cast<std::uint8_t>(*speed);
 }
 
 }  // namespace
@@ -68,7 +80,7 @@ void ApplyProfile(DeviceContext& ctx) {
   ApplyProfile(ctx, held);
 }
 
-void ApplyProfile(DeviceContext& ctx, std::unique_lock<std::mutex>& held) {
+void ApplyProfile(DeviceContext& ctx, std::unique_lock<WatchedMutex>& held) {
   auto& model = ctx.model;
   ctx.status.driverRunning = true;
   SaveCurrentProfileNumber(ctx.ini, ctx.paths, model);
@@ -78,9 +90,11 @@ void ApplyProfile(DeviceContext& ctx, std::unique_lock<std::mutex>& held) {
   model.appliedDpiSet = model.profile.dpiSet;
   model.appliedLedStatus = model.profile.ledStatus;
   SendDpiReport(ctx.link, model);
+  if (const auto speed = PointerSpeedFor(model.profile.dpiSpeed)) model.pointerSpeedToSet = *speed;
+  SaveProfile(ctx.ini, ctx.paths.configPath, model.currentProfile, model);
+  held.unlock();
   ctx.repaint.RepaintWholeWindow();
   SetPointerSpeed(ctx);
-  SaveProfile(ctx.ini, ctx.paths.configPath, model.currentProfile, model);
 }
 
 void SendExitReport(const DeviceLink& link, PointerSpeed& pointerSpeed) {

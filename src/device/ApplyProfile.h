@@ -16,9 +16,11 @@ constexpr int kDefaultPointerSpeed = 10;
 void ApplyProfile(DeviceContext& ctx);
 
 // For a caller that already holds model.lock (profile cycling loads and
-// applies under one hold). The lock is let go only while the colour-picker
-// message is shown, and held again on return.
-void ApplyProfile(DeviceContext& ctx, std::unique_lock<std::mutex>& held);
+// applies under one hold). The lock is let go while the colour-picker
+// message is shown, and for good once the model's part is done: the repaint
+// request and the pointer speed, which on Windows reach other windows, come
+// after it. Returns with `held` released.
+void ApplyProfile(DeviceContext& ctx, std::unique_lock<WatchedMutex>& held);
 
 // The driver-exit report if the output collection is open, then the pointer
 // speed back to the system's default if the system answers for it.

@@ -5,15 +5,17 @@
 #include <optional>
 #include <vector>
 
+#include "config/ProfileValues.h"
+
 namespace varkel {
 
 namespace {
 
 constexpr std::size_t kEventByte = 1;
 
-std::int32_t MacroMode(const ProfileModel& model) {
+bool PlaysWhileHeld(const ProfileModel& model) {
   std::lock_guard hold(model.lock);
-  return model.profile.macroMode;
+  return MacroPlaysWhileHeld(model.profile.macroMode);
 }
 
 void RequestStop(ReaderContext& ctx) {
@@ -28,10 +30,10 @@ void HandleWhileRunning(std::uint8_t event, ReaderContext& ctx) {
       s.pressedCode.store(event, std::memory_order_relaxed);
       s.buttonPressed.store(1, std::memory_order_release);
       ctx.driverWakeup.Raise();
-    } else if (MacroMode(ctx.model) == 0) {
-      RequestStop(ctx);  // a new press stops what runs; in mode 1 it is lost
+    } else if (!PlaysWhileHeld(ctx.model)) {
+      RequestStop(ctx);  // a new press stops what runs; while held it is lost
     }
-  } else if (event == kRelease && MacroMode(ctx.model) == 1) {
+  } else if (event == kRelease && PlaysWhileHeld(ctx.model)) {
     RequestStop(ctx);  // the held macro ends with its button
   }
 }
@@ -53,6 +55,18 @@ std::optional<std::size_t> UsableLength(const InputEnd& input) {
   return input.caps.inputReportLength;
 }
 
+enum class ReadOutcome { Report, Nothing, DeviceGone };
+
+ReadOutcome ReadOne(const InputEnd& input, std::vector<std::uint8_t>& buffer, ReaderContext& ctx) {
+  const auto length = UsableLength(input);
+  if (!length) return ReadOutcome::Nothing;
+  buffer.assign(*length, 0);
+  const auto got = input.handle->Read(buffer);
+  if (!got) return input.handle->DeviceGone() ? ReadOutcome::DeviceGone : ReadOutcome::Nothing;
+  HandleInputReport(std::span(buffer).first(std::min(*got, buffer.size())), ctx);
+  return ReadOutcome::Report;
+}
+
 }  // namespace
 
 void HandleInputReport(std::span<const std::uint8_t> report, ReaderContext& ctx) {
@@ -66,15 +80,26 @@ void HandleInputReport(std::span<const std::uint8_t> report, ReaderContext& ctx)
 
 void ReaderThread(ReaderContext& ctx) {
   std::vector<std::uint8_t> buffer;
+  std::uint32_t idlePauseMs = kReaderPauseMs;
   while (ctx.threads.KeepRunning()) {
     const InputEnd input = ctx.link.Input();
-    if (const auto length = UsableLength(input)) {
-      buffer.assign(*length, 0);
-      if (const auto got = input.handle->Read(buffer)) {
-        HandleInputReport(std::span(buffer).first(std::min(*got, buffer.size())), ctx);
-      }
+    switch (ReadOne(input, buffer, ctx)) {
+      case ReadOutcome::Report:
+        idlePauseMs = kReaderPauseMs;
+        ctx.clock.SleepMs(kReaderPauseMs);
+        break;
+      case ReadOutcome::Nothing:
+        // No mouse yet, or reads that fail at once: a precise 2 ms retry
+        // would keep a core and the system's fine timer busy for nothing.
+        ctx.clock.PauseMs(idlePauseMs);
+        idlePauseMs = std::min(idlePauseMs * 2, kReaderLongestIdleMs);
+        break;
+      case ReadOutcome::DeviceGone:
+        // The removal notice ends the program; a newer handle from another
+        // search would still be read.
+        if (ctx.link.Input().handle == input.handle) return;
+        break;
     }
-    ctx.clock.SleepMs(kReaderPauseMs);
   }
 }
 

@@ -28,10 +28,10 @@ struct DriverContext {
   RepaintRequests& repaint;
   // The mouse link's operations. sendDpiReport takes model.lock itself;
   // applyProfile is called with model.lock held, as `held` (profile cycling
-  // loads and applies under one hold), and may let go of it only while it
-  // shows a message.
+  // loads and applies under one hold), and lets go of it before it reaches
+  // other windows (ApplyProfile).
   std::function<void()> sendDpiReport;
-  std::function<void(std::unique_lock<std::mutex>& held)> applyProfile;
+  std::function<void(std::unique_lock<WatchedMutex>& held)> applyProfile;
 };
 
 }  // namespace varkel

@@ -73,13 +73,12 @@ void PressMuteKey(DriverContext& ctx) {
 
 // Profiles 1..5 in turn; a number out of that range goes on to profile 1.
 void SwitchToNextProfile(DriverContext& ctx) {
-  {
-    std::unique_lock held(ctx.model.lock);
-    const std::int32_t current = ctx.model.currentProfile;
-    ctx.model.currentProfile = current >= 1 && current < kProfileCount ? current + 1 : 1;
-    LoadProfile(ctx.ini, ctx.paths.configPath, ctx.model.currentProfile, false, ctx.model);
-    if (ctx.applyProfile) ctx.applyProfile(held);
-  }
+  std::unique_lock held(ctx.model.lock);
+  const std::int32_t current = ctx.model.currentProfile;
+  ctx.model.currentProfile = current >= 1 && current < kProfileCount ? current + 1 : 1;
+  LoadProfile(ctx.ini, ctx.paths.configPath, ctx.model.currentProfile, false, ctx.model);
+  if (ctx.applyProfile) ctx.applyProfile(held);
+  if (held.owns_lock()) held.unlock();
   ctx.repaint.RepaintWholeWindow();
 }
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "config/ProfileValues.h"
+
 namespace varkel {
 
 namespace {
@@ -75,7 +77,7 @@ void SendStep(DesktopInput& input, const MacroEvent& e, HeldInput& held) {
 }
 
 std::uint32_t PassesOf(std::int32_t macroMode, const Macro& m) {
-  if (macroMode != 0) return kHeldButtonPasses;
+  if (MacroPlaysWhileHeld(macroMode)) return kHeldButtonPasses;
   return m.repeatMode == 0 ? 1 : m.repeatCount;
 }
 

@@ -16,8 +16,10 @@ class AppStart {
   virtual bool CreateInstanceMutex(std::u16string_view name) = 0;
   virtual void CloseInstanceMutex() = 0;
 
-  // A top-level window with exactly this title, or 0.
-  virtual WindowId FindTopLevelWindow(std::u16string_view title) = 0;
+  // The running copy's main window: a top-level window with exactly this
+  // title that no other window owns (the program's message boxes carry the
+  // same title and are owned by the main window), or 0.
+  virtual WindowId FindMainWindow(std::u16string_view title) = 0;
   // Shows the window and brings it back from minimised or hidden.
   virtual void RestoreWindow(WindowId window) = 0;
 

@@ -1,6 +1,7 @@
 #pragma once
 // The program's messages: an OK button, no icon, the application's name as
-// caption, owned by the main window. Modal on the calling thread.
+// caption, owned by the main window. Modal on the calling thread; never shown
+// under the profile lock (the interface thread may be waiting for it).
 #include <string_view>
 
 namespace varkel {

@@ -47,8 +47,11 @@ class HidReader {
   virtual ~HidReader() = default;
   // Blocks until the device sends one input report. Fills at most
   // report.size() bytes; returns how many, or none when the read failed
-  // (device gone, program ending).
+  // (device gone, a collection that cannot be read, program ending).
   virtual std::optional<std::size_t> Read(std::span<std::uint8_t> report) = 0;
+  // After a failed read: the device has been pulled out, and this handle
+  // will never read again.
+  virtual bool DeviceGone() = 0;
 };
 
 class HidWriter {

@@ -9,7 +9,8 @@ class PointerSpeed {
   virtual ~PointerSpeed() = default;
   // None when the system does not answer.
   virtual std::optional<int> Get() = 0;
-  // Stored in the user's settings and announced to running programs.
+  // Stored in the user's settings and announced to running programs without
+  // waiting for any of them. Neither call is made under the profile lock.
   virtual void Set(int speed) = 0;
 };
 

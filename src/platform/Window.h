@@ -36,6 +36,11 @@ class Window {
   virtual void SetTitle(std::u16string_view title) = 0;
   // The big icon of the title bar and the task switcher, from the icon resource.
   virtual void SetLargeIcon(int iconId) = 0;
+  // A separator, then an item sending command `commandId` with the text of
+  // string resource `stringId`, at the end of the window's system menu.
+  // Nothing when the window has no system menu or the string is missing or
+  // empty.
+  virtual void AddSystemMenuItem(int commandId, int stringId) = 0;
   virtual void Show(ShowCommand command) = 0;
   // Destroys the window; a modal run of it ends.
   virtual void Destroy() = 0;

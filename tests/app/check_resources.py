@@ -209,6 +209,10 @@ def main(exe):
                      "SetupDiGetDeviceInterfaceDetailW", "HidD_GetHidGuid", "HidD_GetAttributes",
                      "HidD_GetPreparsedData", "HidP_GetCaps", "HidD_SetFeature"):
         check(re.search(rf"\b{function}\b", dump), f"{function} is not imported")
+    # Asked for at run time: older Windows lacks it, and the exe must still start there.
+    check(not re.search(r"\bSetProcessInformation\b", dump), "SetProcessInformation is imported")
+    with open(exe, "rb") as f:
+        check(b"SetProcessInformation\0" in f.read(), "SetProcessInformation is never looked up")
 
     for failure in failures:
         print("fail:", failure)

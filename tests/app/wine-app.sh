@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The program under Wine: it shows its window, runs once only, and ends
 # when its window is closed.
-#   wine-app.sh second|race|demo|product EXE PROBE
+#   wine-app.sh second|race|demo|product|renamed EXE PROBE
 #   wine-app.sh views EXE PROBE SKIN_DIR SHOT_DIR
 set -u
 mode=$1 exe=$2 probe=$3
@@ -11,7 +11,16 @@ export VARKEL_SKIN_DIR=${4:-} VARKEL_SHOT_DIR=${5:-}
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 result=$(mktemp)
-trap 'rm -f "$result"' EXIT
+copy=""
+trap 'rm -f "$result"; [ -n "$copy" ] && rm -rf "$copy"' EXIT
+
+# renamed: the product's folder copied, its exe under another name.
+if [ "$mode" = renamed ]; then
+  copy=$(mktemp -d "$root/build/renamed.XXXXXX")
+  cp -a "$(dirname "$exe")/." "$copy/"
+  mv "$copy/$(basename "$exe")" "$copy/Varkel-renamed.exe"
+  exe="$copy/Varkel-renamed.exe"
+fi
 
 export VARKEL_WINE_HOOK="bash '$here/wine-hook.sh' '$mode' '$exe' '$probe' '$result'"
 timeout 240 "$root/scripts/wine-run" "$exe"

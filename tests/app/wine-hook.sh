@@ -13,12 +13,34 @@
 #   MODE views:  the demo's main window under the real pointer: the looks of
 #                its elements read from screenshots (VARKEL_SHOT_DIR) against
 #                the skin's pictures (VARKEL_SKIN_DIR)
+#   MODE renamed: the product under another file name: its message box is
+#                 captioned with that name
 set -u
 mode=$1 exe=$2 probe=$3 result=$4
 title='Varkel游戏鼠'
 : >"$result"
 fail() { echo "fail: $*" >>"$result"; }
 probe() { wine "$probe" "$@" 2>/dev/null | tr -d '\r'; }
+
+# The text of a message box with this caption, once one shows (empty after 30 s).
+message_text() {
+  local text=""
+  for _ in $(seq 1 60); do
+    text=$(probe message "$1")
+    [ -n "$text" ] && break
+    sleep 0.5
+  done
+  echo "$text"
+}
+
+# Waits up to 10 s for the program's process to end.
+wait_for_exit() {
+  for _ in $(seq 1 40); do
+    [ "$(probe processes "$(basename "$exe")")" = 0 ] && return
+    sleep 0.25
+  done
+  fail "the program did not end $1"
+}
 
 second_status=""
 start_second() {
@@ -42,25 +64,26 @@ if [ -z "$window" ]; then
   exit 0
 fi
 
+insert_message="请插入【Varkel】USB鼠标"
 if [ "$mode" = product ]; then
-  text=""
-  for _ in $(seq 1 60); do
-    text=$(probe message "$title")
-    [ -n "$text" ] && break
-    sleep 0.5
-  done
-  [ "$text" = "请插入【Varkel】USB鼠标" ] || fail "no message asking for the mouse (saw '$text')"
+  text=$(message_text "$title")
+  [ "$text" = "$insert_message" ] || fail "no message asking for the mouse (saw '$text')"
   start_second
   [ "$second_status" = 0 ] || fail "the second copy ended with $second_status"
   [ "$(probe processes "$(basename "$exe")")" = 1 ] || fail "not exactly one process"
   probe set-pointer-speed 3 >/dev/null
   [ "$(probe answer "$title")" = 1 ] || fail "no message box to answer"
-  for _ in $(seq 1 40); do
-    [ "$(probe processes "$(basename "$exe")")" = 0 ] && break
-    sleep 0.25
-  done
-  [ "$(probe processes "$(basename "$exe")")" = 0 ] || fail "the program did not end after the message"
+  wait_for_exit "after the message"
   [ "$(probe pointer-speed -)" = 10 ] || fail "the pointer speed is not back at 10 after the exit"
+  echo done >>"$result"
+  exit 0
+elif [ "$mode" = renamed ]; then
+  name=$(basename "$exe" .exe)
+  text=$(message_text "$name")
+  [ "$text" = "$insert_message" ] || fail "no message captioned '$name' (saw '$text')"
+  # OK ends the program; a box captioned otherwise is answered all the same.
+  if [ -n "$text" ]; then probe answer "$name" >/dev/null; else probe answer "$title" >/dev/null; fi
+  wait_for_exit "after the message"
   echo done >>"$result"
   exit 0
 elif [ "$mode" = second ]; then
@@ -161,10 +184,7 @@ fi
 wait
 if [ "$mode" = demo ] || [ "$mode" = shell ]; then
   # Closing runs the exit sequence: the pointer speed goes back to 10.
-  for _ in $(seq 1 40); do
-    [ "$(probe processes "$(basename "$exe")")" = 0 ] && break
-    sleep 0.25
-  done
+  wait_for_exit "after its window was closed"
   [ "$(probe pointer-speed -)" = 10 ] || fail "the pointer speed is not back at 10 after the exit"
 fi
 echo done >>"$result"

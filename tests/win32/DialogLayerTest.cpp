@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <vector>
@@ -8,11 +9,14 @@
 
 #include "platform/MessageMap.h"
 #include "platform/win32/dialog/Win32DialogHost.h"
+#include "win32/SentMessage.h"
 
 namespace varkel::win32 {
 namespace {
 
 constexpr int kTemplate = 1001;  // tests/win32/DialogLayerTest.rc
+constexpr int kTemplateWithSystemMenu = 1002;
+constexpr int kTestString = 101;
 constexpr int kMissingTemplate = 1999;
 constexpr UINT kPoke = WM_APP + 1;
 constexpr UINT kSwallowed = WM_APP + 2;
@@ -73,6 +77,36 @@ TEST_F(DialogLayer, DestroyingTheWindowEndsTheModalRun) {
   EXPECT_EQ(dialog.AttachedWindow(), nullptr);
 }
 
+// Another thread's SendMessageW is handled inside the loop's GetMessageW; a
+// handler that destroys the window there must still end the run, with no
+// later message to wake the loop (the product's window has no timer).
+TEST_F(DialogLayer, DestroyedInsideAMessageSentByAnotherThread) {
+  struct Case {
+    const char* name;
+    UINT message;
+  };
+  const Case cases[] = {{"close", WM_CLOSE}, {"device change", WM_DEVICECHANGE}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScriptedClass window;
+    std::atomic<HWND> handle{nullptr};
+    window.handlers[WM_INITDIALOG] = [&](Window& w, const WindowMessage&) {
+      handle = HandleOf(w);
+      return MessageResult(1);
+    };
+    window.handlers[c.message] = [](Window& w, const WindowMessage&) {
+      w.Destroy();
+      return MessageResult(0);
+    };
+    int result = -1;
+    const bool ended = RunEndsWithinASecondOfSend([&] { result = host.RunModal(kTemplate, window, nullptr); },
+                                                  handle, [&](HWND target) { SendMessageW(target, c.message, 0, 0); });
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(window.AttachedWindow(), nullptr);
+  }
+}
+
 TEST_F(DialogLayer, PreTranslateSwallowsBeforeDispatch) {
   dialog.handlers[WM_INITDIALOG] = [](Window& w, const WindowMessage&) {
     PostMessageW(HandleOf(w), kSwallowed, 0, 0);
@@ -121,6 +155,54 @@ TEST_F(DialogLayer, ChildControlsByTheirIds) {
   EXPECT_EQ(text, L"状态 ok");
   EXPECT_FALSE(checkedBefore);
   EXPECT_TRUE(checkedAfter);
+}
+
+// A separator and the item go at the end of the system menu, when there is
+// one and the string exists.
+TEST_F(DialogLayer, SystemMenuItemFromAString) {
+  struct Case {
+    const char* name;
+    int templateId;
+    int stringId;
+    bool hasMenu;
+    bool added;
+  };
+  const Case cases[] = {
+      {"system menu and string", kTemplateWithSystemMenu, kTestString, true, true},
+      {"no such string", kTemplateWithSystemMenu, 199, true, false},
+      {"no system menu", kTemplate, kTestString, false, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ScriptedClass window;
+    int countBefore = -1, countAfter = -1;
+    UINT lastId = 0, separatorState = 0;
+    wchar_t lastText[64] = {};
+    window.handlers[WM_INITDIALOG] = [&](Window& w, const WindowMessage&) {
+      HMENU menu = GetSystemMenu(HandleOf(w), FALSE);
+      if (menu) countBefore = GetMenuItemCount(menu);
+      w.AddSystemMenuItem(16, c.stringId);
+      menu = GetSystemMenu(HandleOf(w), FALSE);
+      if (menu) {
+        countAfter = GetMenuItemCount(menu);
+        lastId = GetMenuItemID(menu, countAfter - 1);
+        GetMenuStringW(menu, countAfter - 1, lastText, 64, MF_BYPOSITION);
+        separatorState = GetMenuState(menu, countAfter - 2, MF_BYPOSITION);
+      }
+      w.EndModal(0);
+      return MessageResult(1);
+    };
+    host.RunModal(c.templateId, window, nullptr);
+    EXPECT_EQ(countBefore >= 0, c.hasMenu);
+    if (!c.added) {
+      EXPECT_EQ(countAfter, countBefore);
+      continue;
+    }
+    EXPECT_EQ(countAfter, countBefore + 2);
+    EXPECT_EQ(lastId, 16u);
+    EXPECT_STREQ(lastText, L"&About the test...");
+    EXPECT_TRUE(separatorState & MF_SEPARATOR);
+  }
 }
 
 TEST_F(DialogLayer, OwnerIsDisabledDuringANestedModalRunOnly) {

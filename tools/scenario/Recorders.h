@@ -1,7 +1,8 @@
 #pragma once
 // The harness's recording stand-ins for what the window and the system
 // show: message boxes (answered OK at once), repaints, the notification-area
-// icon and the main window's end.
+// icon and the main window's end. Message boxes and repaints are refused
+// under the profile lock, as the world checks.
 #include <atomic>
 #include <functional>
 #include <string>
@@ -21,6 +22,7 @@ class Recorder {
  public:
   Recorder(sim::SimWorld& world, Transcript& transcript) : world_(world), transcript_(transcript) {}
   void Line(std::string text) { transcript_.Add(world_.NowUs(), std::move(text)); }
+  sim::SimWorld& World() { return world_; }
 
  private:
   sim::SimWorld& world_;
@@ -30,7 +32,10 @@ class Recorder {
 class RecordingDialogs final : public Dialogs {
  public:
   explicit RecordingDialogs(Recorder& recorder) : recorder_(recorder) {}
-  void ShowMessage(std::u16string_view text) override { recorder_.Line("msgbox " + ToUtf8(text)); }
+  void ShowMessage(std::u16string_view text) override {
+    recorder_.World().CheckNoWatchedLockHeld("a message box");
+    recorder_.Line("msgbox " + ToUtf8(text));
+  }
 
  private:
   Recorder& recorder_;
@@ -39,7 +44,10 @@ class RecordingDialogs final : public Dialogs {
 class RecordingRepaint final : public RepaintRequests {
  public:
   explicit RecordingRepaint(Recorder& recorder) : recorder_(recorder) {}
-  void RepaintWholeWindow() override { recorder_.Line("repaint"); }
+  void RepaintWholeWindow() override {
+    recorder_.World().CheckNoWatchedLockHeld("a repaint request");
+    recorder_.Line("repaint");
+  }
 
  private:
   Recorder& recorder_;

@@ -103,6 +103,7 @@ void Scenario::StartProgram(bool withMouse) {
                                                   input_, pointerSpeed_, images_, pictures_, shapedWindow_,
                                                   window_});
   program_ = std::make_unique<Program>(*platform_, std::u16string(ProgramFolder::kExeDir));
+  world_.WatchLock(program_->model.lock);
   dialog_ = std::make_unique<CZUL_TavrinDlg>(
       [this](const std::function<void()>& dressWindow) { return StartUp(*program_, dressWindow); }, *program_,
       &program_->views);

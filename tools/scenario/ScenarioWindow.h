@@ -28,6 +28,7 @@ class ScenarioWindow final : public Window, public MainWindowHost {
   WindowId Id() const override { return 1; }
   void SetTitle(std::u16string_view) override {}
   void SetLargeIcon(int) override {}
+  void AddSystemMenuItem(int, int) override {}
   void Show(ShowCommand command) override;
   void Destroy() override { DestroyMainWindow(); }
   void EndModal(int) override { DestroyMainWindow(); }

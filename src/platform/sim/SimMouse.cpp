@@ -50,6 +50,7 @@ struct SimMouse::Impl {
   std::vector<int> indicesAsked;
   int registrations = 0;
   std::set<std::u16string> failingOpens;
+  std::set<std::u16string> failingReads;
   std::vector<ReadQueue*> readQueues;
   std::function<void(const DeviceNotice&)> noticeObserver;
   std::function<void(const std::vector<std::uint8_t>&, std::int64_t)> featureObserver;
@@ -179,6 +180,8 @@ class SimReader final : public HidReader, SimHandle {
   }
   std::optional<std::size_t> Read(std::span<std::uint8_t> report) override {
     std::unique_lock lock(impl_->world.Mutex());
+    ++impl_->counts.reads;
+    if (impl_->failingReads.count(Target().path)) return std::nullopt;
     impl_->world.WaitUntil(lock, [this] { return !AliveLocked() || !queue_.reports.empty(); });
     if (!AliveLocked() || queue_.reports.empty()) return std::nullopt;  // unplugged or shut down
     const auto next = std::move(queue_.reports.front());
@@ -186,6 +189,10 @@ class SimReader final : public HidReader, SimHandle {
     const std::size_t n = std::min(next.size(), report.size());
     std::copy_n(next.begin(), n, report.begin());
     return n;
+  }
+  bool DeviceGone() override {
+    std::lock_guard g(impl_->world.Mutex());
+    return !AliveLocked();
   }
 
  private:
@@ -379,6 +386,11 @@ void SimMouse::Plug(NoticeCase spelling) {
 void SimMouse::FailOpensOf(std::u16string path) {
   std::lock_guard g(impl_->world.Mutex());
   impl_->failingOpens.insert(std::move(path));
+}
+
+void SimMouse::FailReadsOf(std::u16string path) {
+  std::lock_guard g(impl_->world.Mutex());
+  impl_->failingReads.insert(std::move(path));
 }
 
 void SimMouse::SetNoticeObserver(std::function<void(const DeviceNotice&)> observer) {

@@ -63,6 +63,7 @@ class SimMouse final : public HidBus {
     int queriesOpened = 0, queriesClosed = 0;
     int readersOpened = 0, readersClosed = 0;
     int writersOpened = 0, writersClosed = 0;
+    int reads = 0;  // reads begun, on any reader
   };
 
   enum class NoticeCase { AsListed, Upper, Lower };
@@ -100,6 +101,9 @@ class SimMouse final : public HidBus {
   void Plug(NoticeCase spelling = NoticeCase::AsListed);
   // Opens of this path for reading or writing fail.
   void FailOpensOf(std::u16string path);
+  // Reads of this collection fail at once, the mouse staying plugged in (a
+  // collection the system will not let the program read).
+  void FailReadsOf(std::u16string path);
 
   void SetNoticeObserver(std::function<void(const DeviceNotice&)> observer);
   void SetFeatureObserver(

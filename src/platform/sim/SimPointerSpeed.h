@@ -1,6 +1,8 @@
 #pragma once
 // The pointer-speed setting of the simulated platform: remembers the speed,
-// can refuse to answer, and shows every change to an observer.
+// can refuse to answer, and shows every change to an observer. As on
+// Windows, where setting it tells every window, it is not to be used under
+// the profile lock (the world checks).
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -15,11 +17,13 @@ class SimPointerSpeed final : public PointerSpeed {
   explicit SimPointerSpeed(SimWorld& world, int initial = 10) : world_(world), speed_(initial) {}
 
   std::optional<int> Get() override {
+    world_.CheckNoWatchedLockHeld("the pointer speed's query");
     std::lock_guard g(world_.Mutex());
     if (!answers_) return std::nullopt;
     return speed_;
   }
   void Set(int speed) override {
+    world_.CheckNoWatchedLockHeld("the pointer speed");
     std::function<void(int, std::int64_t)> observer;
     std::int64_t timeUs = 0;
     {

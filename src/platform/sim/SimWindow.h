@@ -4,6 +4,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Window.h"
@@ -18,6 +19,7 @@ class SimWindow final : public Window {
   WindowId Id() const override { return id_; }
   void SetTitle(std::u16string_view title) override { title_ = title; }
   void SetLargeIcon(int iconId) override { largeIcon_ = iconId; }
+  void AddSystemMenuItem(int commandId, int stringId) override { systemMenuItems_.push_back({commandId, stringId}); }
   void Show(ShowCommand command) override { shows_.push_back(command); }
   void Destroy() override { destroyed_ = true; }
   void EndModal(int result) override {
@@ -67,6 +69,8 @@ class SimWindow final : public Window {
   }
   const std::map<int, int>& Timers() const { return timers_; }
   int LargeIcon() const { return largeIcon_; }
+  // Each item added to the system menu: its command and its string's id.
+  const std::vector<std::pair<int, int>>& SystemMenuItems() const { return systemMenuItems_; }
   const std::vector<ShowCommand>& Shows() const { return shows_; }
   bool Destroyed() const { return destroyed_; }
   bool ModalEnded() const { return modalEnded_; }
@@ -86,6 +90,7 @@ class SimWindow final : public Window {
   WindowId id_;
   std::u16string title_;
   int largeIcon_ = 0;
+  std::vector<std::pair<int, int>> systemMenuItems_;
   std::vector<ShowCommand> shows_;
   bool destroyed_ = false;
   bool modalEnded_ = false;

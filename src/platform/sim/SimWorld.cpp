@@ -1,6 +1,9 @@
 #include "platform/sim/SimWorld.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
 
 namespace varkel::sim {
@@ -121,6 +124,33 @@ void SimWorld::Shutdown() {
 bool SimWorld::IsShutDown() {
   std::lock_guard lock(mutex_);
   return shutDown_;
+}
+
+void SimWorld::WatchLock(const WatchedMutex& lock) {
+  std::lock_guard g(mutex_);
+  watchedLocks_.push_back(&lock);
+}
+
+void SimWorld::OnWatchedLockHeld(std::function<void(const std::string&)> handler) {
+  std::lock_guard g(mutex_);
+  onWatchedLockHeld_ = std::move(handler);
+}
+
+void SimWorld::CheckNoWatchedLockHeld(const std::string& call) {
+  std::function<void(const std::string&)> handler;
+  {
+    std::lock_guard g(mutex_);
+    const bool held = std::any_of(watchedLocks_.begin(), watchedLocks_.end(),
+                                  [](const WatchedMutex* m) { return m->HeldByThisThread(); });
+    if (!held) return;
+    handler = onWatchedLockHeld_;
+  }
+  if (handler) {
+    handler(call);
+    return;
+  }
+  std::fprintf(stderr, "simulated platform: %s called while holding a lock the interface thread may wait for\n", call.c_str());
+  std::abort();
 }
 
 }  // namespace varkel::sim

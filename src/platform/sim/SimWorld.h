@@ -7,6 +7,10 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/WatchedMutex.h"
 
 namespace varkel::sim {
 
@@ -51,6 +55,16 @@ class SimWorld {
   void Shutdown();
   bool IsShutDown();
 
+  // On Windows a message box, the pointer speed's broadcast or a repaint
+  // may wait for the interface thread, which may itself wait for a watched
+  // lock (the profile lock). The simulated adapters of those calls check
+  // here that the calling thread holds no watched lock. A breach goes to
+  // the handler; without one the process ends with a message on stderr, so
+  // that every test that meets one fails.
+  void WatchLock(const WatchedMutex& lock);
+  void CheckNoWatchedLockHeld(const std::string& call);
+  void OnWatchedLockHeld(std::function<void(const std::string& call)> handler);
+
  private:
   struct Waiter;
   bool QuietLocked() const;
@@ -64,6 +78,8 @@ class SimWorld {
   int threads_ = 0;
   Waiter* waiters_ = nullptr;  // intrusive list of threads inside WaitUntil
   bool shutDown_ = false;
+  std::vector<const WatchedMutex*> watchedLocks_;
+  std::function<void(const std::string&)> onWatchedLockHeld_;
 };
 
 }  // namespace varkel::sim

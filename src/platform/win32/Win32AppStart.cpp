@@ -15,8 +15,19 @@ std::u16string RunningExecutablePath() {
   return FromWide(std::wstring_view(path, wcsnlen(path, 260)));
 }
 
+HWND FindMainWindow(std::u16string_view title) {
+  const std::wstring wideTitle = ToWide(title);
+  for (HWND window = FindWindowExW(nullptr, nullptr, nullptr, wideTitle.c_str()); window;
+       window = FindWindowExW(nullptr, window, nullptr, wideTitle.c_str())) {
+    if (!GetWindow(window, GW_OWNER)) return window;
+  }
+  return nullptr;
+}
+
 bool Win32AppStart::CreateInstanceMutex(std::u16string_view name) {
-  mutex_ = CreateMutexW(nullptr, FALSE, ToWide(name).c_str());
+  const std::wstring wideName = ToWide(name);
+  mutex_ = CreateMutexW(nullptr, FALSE, wideName.c_str());
+  // Read at once: anything in between (freeing a temporary name) may change it.
   return GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
@@ -25,8 +36,8 @@ void Win32AppStart::CloseInstanceMutex() {
   mutex_ = nullptr;
 }
 
-WindowId Win32AppStart::FindTopLevelWindow(std::u16string_view title) {
-  return reinterpret_cast<WindowId>(FindWindowW(nullptr, ToWide(title).c_str()));
+WindowId Win32AppStart::FindMainWindow(std::u16string_view title) {
+  return reinterpret_cast<WindowId>(win32::FindMainWindow(title));
 }
 
 void Win32AppStart::RestoreWindow(WindowId window) { ShowWindow(reinterpret_cast<HWND>(window), SW_RESTORE); }

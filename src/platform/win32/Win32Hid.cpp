@@ -100,13 +100,17 @@ class Win32Reader final : public HidReader {
   std::optional<std::size_t> Read(std::span<std::uint8_t> report) override {
     DWORD got = 0;
     if (!ReadFile(handle_.get(), report.data(), static_cast<DWORD>(report.size()), &got, nullptr)) {
+      const DWORD error = GetLastError();
+      gone_ = error == ERROR_DEVICE_NOT_CONNECTED || error == ERROR_DEVICE_REMOVED;
       return std::nullopt;
     }
     return got;
   }
+  bool DeviceGone() override { return gone_; }
 
  private:
   OwnedHandle handle_;
+  bool gone_ = false;
 };
 
 class Win32Writer final : public HidWriter {

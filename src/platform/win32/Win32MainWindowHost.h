@@ -4,6 +4,9 @@
 // window's end. The window is known from its initialisation on.
 #include <windows.h>
 
+#include <atomic>
+#include <string>
+
 #include "device/DeviceHost.h"
 #include "platform/Dialogs.h"
 #include "platform/Repaint.h"
@@ -16,7 +19,10 @@ class Win32MainWindowHost final : public Dialogs,
                                   public ShapedWindow,
                                   public MainWindowHost {
  public:
-  void SetWindow(HWND window) { window_ = window; }
+  // caption: the application's name, on every message box.
+  explicit Win32MainWindowHost(std::u16string caption) : caption_(std::move(caption)) {}
+
+  void SetWindow(HWND window) { window_.store(window); }
 
   void ShowMessage(std::u16string_view text) override;
   void RepaintWholeWindow() override;
@@ -25,7 +31,12 @@ class Win32MainWindowHost final : public Dialogs,
   void DestroyMainWindow() override;
 
  private:
-  HWND window_ = nullptr;
+  // Worker threads read it (repaint requests, the colour-picker message)
+  // while the interface thread may clear it: each use reads it once, whole.
+  // A null handle must never reach InvalidateRect, which would repaint
+  // every window on the desktop.
+  std::atomic<HWND> window_{nullptr};
+  const std::u16string caption_;
 };
 
 }  // namespace varkel::win32

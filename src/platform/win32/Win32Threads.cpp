@@ -50,6 +50,8 @@ void Win32Clock::SleepMs(std::uint32_t ms) {
   timeEndPeriod(1);
 }
 
+void Win32Clock::PauseMs(std::uint32_t ms) { Sleep(ms); }
+
 struct Win32Threads::Event {
   HANDLE handle = CreateEventW(nullptr, FALSE, FALSE, nullptr);  // auto-reset
   ~Event() {

@@ -22,6 +22,8 @@ class Win32Clock final : public Clock {
   // To the millisecond: the timer resolution is 1 ms while it sleeps, and
   // the last millisecond is yielded away rather than slept.
   void SleepMs(std::uint32_t ms) override;
+  // A plain Sleep at the system's resolution.
+  void PauseMs(std::uint32_t ms) override;
 };
 
 // The threads end with the process: the destructor leaves them running.

@@ -20,7 +20,7 @@ class RecordingAppStart final : public AppStart {
     return mutexExists_;
   }
   void CloseInstanceMutex() override { calls.push_back(u"close mutex"); }
-  WindowId FindTopLevelWindow(std::u16string_view title) override {
+  WindowId FindMainWindow(std::u16string_view title) override {
     calls.push_back(u"find " + std::u16string(title));
     return runningWindow_;
   }

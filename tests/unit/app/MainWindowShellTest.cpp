@@ -25,6 +25,7 @@ struct LoggingWindow final : Window {
   WindowId Id() const override { return 77; }
   void SetTitle(std::u16string_view) override {}
   void SetLargeIcon(int) override {}
+  void AddSystemMenuItem(int, int) override {}
   void Show(ShowCommand command) override { log.push_back("show " + std::to_string(static_cast<int>(command))); }
   void Destroy() override { log.push_back("destroy"); }
   void EndModal(int result) override { log.push_back("end modal " + std::to_string(result)); }

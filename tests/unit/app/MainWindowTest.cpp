@@ -8,11 +8,13 @@
 namespace varkel {
 namespace {
 
-TEST(MainWindow, InitialisationGivesIconAndTitle) {
+TEST(MainWindow, InitialisationGivesSystemMenuItemIconAndTitle) {
   sim::SimWindow window;
   CZUL_TavrinDlg dialog;
   dialog.Attach(&window);
   EXPECT_EQ(dialog.OnMessage({window.Id(), msg::kInitDialog, 0, 0}), MessageResult(1));
+  // "&About ZUL_Tavrin..." (string 101), command 16.
+  EXPECT_EQ(window.SystemMenuItems(), (std::vector<std::pair<int, int>>{{16, 101}}));
   EXPECT_EQ(window.Title(), u"Varkel游戏鼠");
   EXPECT_EQ(window.LargeIcon(), IDR_MAINFRAME);
   EXPECT_TRUE(window.Shows().empty());
@@ -45,6 +47,7 @@ TEST(MainWindow, StartUpDressesTheWindowAtItsPlaceAndCloseRunsTheExitSequence) {
   EXPECT_EQ(dialog.OnMessage({window.Id(), msg::kInitDialog, 0, 0}), MessageResult(1));
   EXPECT_EQ(titleBeforeDress, u"");
   EXPECT_EQ(titleAfterDress, u"Varkel游戏鼠");
+  EXPECT_EQ(window.SystemMenuItems().size(), 1u);
   EXPECT_EQ(window.LargeIcon(), IDR_MAINFRAME);
 
   dialog.OnMessage({window.Id(), msg::kClose, 0, 0});

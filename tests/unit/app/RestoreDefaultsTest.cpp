@@ -134,14 +134,14 @@ TEST_F(RestoreDefaultsTest, MacrosAreReplacedByTheDefaultsAndSaved) {
   EXPECT_EQ(macros.macroCount, shipped.count);
   EXPECT_EQ(macros.macros, shipped.macros);
   EXPECT_EQ(Loaded(rig.paths.macroPath).macros, shipped.macros);
-  EXPECT_TRUE(rig.dialogs.messages.empty());
+  EXPECT_TRUE(rig.dialogs.Messages().empty());
 }
 
 TEST_F(RestoreDefaultsTest, MissingDefaultMacroFileSaysSoAndLeavesNoMacros) {
   rig.model.currentProfile = 1;
   fs::remove(Host(DefaultMacros()));
   Restore();
-  EXPECT_EQ(rig.dialogs.messages, std::vector<std::u16string>{u"找不到配置文件"});
+  EXPECT_EQ(rig.dialogs.Messages(), std::vector<std::u16string>{u"找不到配置文件"});
   EXPECT_EQ(macros.macroCount, 0);
   EXPECT_EQ(ini.Read(rig.paths.macroPath, u"Macros", u"macroNum", 8), u"0");
   EXPECT_EQ(rig.Reports().size(), 8u);  // the profile is restored and applied all the same

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "device/FeatureReports.h"
 #include "driver/ButtonFunctions.h"
 #include "unit/device/DeviceRig.h"
@@ -84,14 +86,14 @@ TEST(ApplyProfile, ColourPickerIsReplacedAfterItsMessageWithTheModelFree) {
     }
   };
   {
-    // As profile cycling calls it: under a hold that it keeps.
+    // As profile cycling calls it: under a hold, which it lets go.
     std::unique_lock held(rig.model.lock);
     ApplyProfile(rig.ctx, held);
-    EXPECT_TRUE(held.owns_lock());
+    EXPECT_FALSE(held.owns_lock());
   }
 
   EXPECT_TRUE(modelFreeDuringMessage);
-  EXPECT_EQ(rig.dialogs.messages, (std::vector<std::u16string>(2, u"取色键无效,请设置为其他键")));
+  EXPECT_EQ(rig.dialogs.Messages(), (std::vector<std::u16string>(2, u"取色键无效,请设置为其他键")));
   const Strings reports = rig.Reports();
   ASSERT_EQ(reports.size(), 8u);
   EXPECT_EQ(reports[1], "07 10 02 08");
@@ -137,6 +139,26 @@ TEST(ApplyProfile, WithoutTheMouseStillStoresAndSetsThePointerSpeed) {
   EXPECT_TRUE(rig.mouse.FeatureReports().empty());
   EXPECT_EQ(rig.ini.Get(u"Config1", u"K6"), u"6");
   EXPECT_EQ(rig.pointerSpeed.Sets(), std::vector<int>{10});
+}
+
+// The apply element and profile cycling may apply at the same moment. The
+// pointer speed, set after the lock is let go, must end as the apply that
+// took the lock last asked for, and so must appliedPointerSpeed.
+TEST(ApplyProfile, TwoAppliesAtOnceLeaveTheLaterOnesPointerSpeed) {
+  DeviceRig rig(sim::SimMouse::Interfaces{});
+  const auto applyWith = [&rig](std::uint8_t option) {
+    std::unique_lock held(rig.model.lock);
+    rig.model.profile.dpiSpeed = option;
+    ApplyProfile(rig.ctx, held);
+  };
+  for (int round = 0; round < 200; ++round) {
+    std::thread cycling([&] { applyWith(8); });
+    applyWith(9);
+    cycling.join();
+    const int wanted = rig.model.profile.dpiSpeed == 8 ? 7 : 9;
+    ASSERT_EQ(rig.pointerSpeed.Current(), wanted) << "round " << round;
+    ASSERT_EQ(rig.model.appliedPointerSpeed, wanted) << "round " << round;
+  }
 }
 
 // The DPI report is built from the applied copies, not from unapplied edits.

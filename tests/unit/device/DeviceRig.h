@@ -7,10 +7,14 @@
 #include <tuple>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "device/ApplyProfile.h"
 #include "device/FindDevice.h"
+#include "platform/sim/SimDialogs.h"
 #include "platform/sim/SimMouse.h"
 #include "platform/sim/SimPointerSpeed.h"
+#include "platform/sim/SimRepaint.h"
 
 namespace varkel::testing {
 
@@ -31,20 +35,6 @@ struct MemoryIni final : IniFiles {
   }
   std::map<std::tuple<std::u16string, std::u16string, std::u16string>, std::u16string> values;
   std::vector<std::u16string> sectionsWritten;
-};
-
-struct RecordingDialogs final : Dialogs {
-  void ShowMessage(std::u16string_view text) override {
-    if (duringMessage) duringMessage();
-    messages.emplace_back(text);
-  }
-  std::vector<std::u16string> messages;
-  std::function<void()> duringMessage;
-};
-
-struct CountingRepaint final : RepaintRequests {
-  void RepaintWholeWindow() override { ++count; }
-  std::atomic<int> count{0};
 };
 
 struct CountingBlinker final : RunButtonBlinker {
@@ -81,6 +71,9 @@ struct DeviceRig {
     FindDevice(mouse, link);
     model.profile = DefaultProfile();
     model.currentProfile = 1;
+    // Nothing that waits for the interface thread under the profile lock.
+    world.WatchLock(model.lock);
+    world.OnWatchedLockHeld([](const std::string& call) { ADD_FAILURE() << call << " under the profile lock"; });
   }
 
   // The data bytes of every report the mouse took; each must be zero past them.
@@ -102,8 +95,8 @@ struct DeviceRig {
   ProfileModel model;
   MemoryIni ini;
   AppPaths paths = MakeAppPaths(u"C:\\Varkel");
-  RecordingDialogs dialogs;
-  CountingRepaint repaint;
+  sim::SimDialogs dialogs{world};
+  sim::SimRepaint repaint{world};
   sim::SimPointerSpeed pointerSpeed{world, 10};
   CountingBlinker blinker;
   DeviceContext ctx{link, status, model, ini, paths, dialogs, repaint, pointerSpeed, blinker};

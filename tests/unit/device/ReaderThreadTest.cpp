@@ -17,9 +17,31 @@ struct CountingWakeup final : Wakeup {
   std::atomic<int> raised{0};
 };
 
+// The reader's pauses on the world's clock, counted by kind.
+class CountingClock final : public Clock {
+ public:
+  explicit CountingClock(sim::SimWorld& world) : inner_(world) {}
+  std::int64_t NowUs() override { return inner_.NowUs(); }
+  void SleepMs(std::uint32_t ms) override {
+    ++preciseSleeps;
+    inner_.SleepMs(ms);
+  }
+  void PauseMs(std::uint32_t ms) override {
+    ++pauses;
+    inner_.SleepMs(ms);
+  }
+  int Wakes() const { return preciseSleeps + pauses; }
+
+  std::atomic<int> preciseSleeps{0};
+  std::atomic<int> pauses{0};
+
+ private:
+  sim::SimClock inner_;
+};
+
 struct ReaderRig : DeviceRig {
   using DeviceRig::DeviceRig;
-  sim::SimClock clock{world};
+  CountingClock clock{world};
   sim::SimThreads threads{world};
   CountingWakeup wakeup;
   ReaderContext reader{link, status, model, repaint, clock, threads, wakeup};
@@ -52,6 +74,11 @@ TEST(ReaderThread, TakesReportsAsTheDriverStatusSays) {
       {"pending release, mode 0", true, true, 0, {0x06, 0x00}, 1, 0xF5, 0, true, 0, 0},
       {"pending press, mode 1", true, true, 1, {0x06, 0xF1}, 1, 0xF5, 0, true, 0, 0},
       {"pending release, mode 1", true, true, 1, {0x06, 0x00}, 1, 0xF5, 1, true, 0, 1},
+      // A stored mode that is neither 0 nor 1 plays while held, as mode 1:
+      // its release stops the macro (it used to be unstoppable).
+      {"pending press, mode 2", true, true, 2, {0x06, 0xF1}, 1, 0xF5, 0, true, 0, 0},
+      {"pending release, mode 2", true, true, 2, {0x06, 0x00}, 1, 0xF5, 1, true, 0, 1},
+      {"pending release, mode -1", true, true, -1, {0x06, 0x00}, 1, 0xF5, 1, true, 0, 1},
       {"F0 while running", true, false, 0, {0x06, 0xF0}, 0, 0, 0, true, 0, 0},
       {"50 while running", true, false, 0, {0x06, 0x50}, 0, 0, 0, true, 0, 0},
       {"too short while running", true, false, 1, {0x06}, 0, 0, 0, true, 0, 0},
@@ -117,32 +144,59 @@ TEST(ReaderThread, StartingClickOnTheSimulatedMouse) {
   rig.threads.StopAll();
 }
 
-// Without an input collection it can read, the thread only idles in 2 ms
-// steps; once the mouse is gone its reads fail and it idles the same way.
-TEST(ReaderThread, IdlesWithoutAReadableCollection) {
+// Without a report to read, the reader idles in pauses that grow to 250 ms
+// and ask nothing of the system's timer: about fifty wakes in 10 s, where a
+// 2 ms retry made 5000 precise sleeps. Once the mouse is pulled out its
+// work is over: the removal notice ends the program.
+TEST(ReaderThread, IdlesCheaplyWithoutAReadableCollection) {
+  const auto standard = sim::SimMouse::StandardInterfaces();
   struct Case {
     const char* name;
     sim::SimMouse::Interfaces interfaces;
+    bool failReads;
     bool unplug;
+    int mostWakes;
   };
   const Case cases[] = {
-      {"no mouse", {}, false},
-      {"one-byte input reports", {sim::SimMouse::MouseCollection(u"in", 0xFF00, 1, 1, 0)}, false},
-      {"unplugged", sim::SimMouse::StandardInterfaces(), true},
+      {"no mouse", {}, false, false, 60},
+      {"one-byte input reports", {sim::SimMouse::MouseCollection(u"in", 0xFF00, 1, 1, 0)}, false, false, 60},
+      {"reads of the collection fail", standard, true, false, 60},
+      {"unplugged", standard, false, true, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ReaderRig rig(c.interfaces);
+    if (c.failReads) rig.mouse.FailReadsOf(standard[2]->path);
     rig.status.driverRunning = false;
     rig.threads.Start([&] { ReaderThread(rig.reader); }, ThreadPriority::Highest);
     rig.world.Settle();
     if (c.unplug) rig.mouse.Unplug();
+    rig.world.Settle();
+    const int wakesBefore = rig.clock.Wakes();
+
     rig.mouse.InjectInputReport({0x06, 0x00});
-    rig.world.Advance(10'000);
+    rig.world.Advance(10'000'000);
+    EXPECT_LE(rig.clock.Wakes() - wakesBefore, c.mostWakes);
+    EXPECT_EQ(rig.clock.preciseSleeps, 0);
     EXPECT_FALSE(rig.status.driverRunning);
-    EXPECT_EQ(rig.clock.NowUs(), 10'000);
     rig.threads.StopAll();
   }
+}
+
+// Idling before the mouse is found costs the start-up little: a report sent
+// once the search has opened the mouse is read within the longest pause.
+TEST(ReaderThread, ReadsSoonAfterALateSearch) {
+  ReaderRig rig;
+  rig.link.SetInput({});
+  rig.status.driverRunning = false;
+  rig.threads.Start([&] { ReaderThread(rig.reader); }, ThreadPriority::Highest);
+  rig.world.Advance(5'000'000);
+
+  ASSERT_TRUE(FindDevice(rig.mouse, rig.link));
+  rig.mouse.InjectInputReport({0x06, 0x00});
+  rig.world.Advance((kReaderLongestIdleMs + kReaderPauseMs) * 1000);
+  EXPECT_TRUE(rig.status.driverRunning);
+  rig.threads.StopAll();
 }
 
 }  // namespace

@@ -10,23 +10,18 @@
 
 #include "driver/DriverThread.h"
 #include "platform/sim/SimInput.h"
+#include "platform/sim/SimRepaint.h"
 #include "platform/sim/SimThreads.h"
 #include "unit/support/MemoryIni.h"
 
 namespace varkel::testing_support {
-
-class CountingRepaint final : public RepaintRequests {
- public:
-  void RepaintWholeWindow() override { ++count; }
-  std::atomic<int> count{0};
-};
 
 struct DriverRig {
   sim::SimWorld world{sim::SimWorld::Time::Virtual};
   sim::SimClock clock{world};
   sim::SimInput input{world};
   MemoryIni ini;
-  CountingRepaint repaint;
+  sim::SimRepaint repaint{world};
   DriverStatus status;
   ProfileModel model;
   MacroTable macros;
@@ -37,12 +32,14 @@ struct DriverRig {
   std::unique_ptr<Wakeup> wakeup = threads.MakeWakeup();
   DriverContext ctx{status, model, macros, input, clock, threads, *wakeup, ini, paths, repaint,
                     [this] { Call("dpi-report " + std::to_string(LevelNow())); },
-                    [this](std::unique_lock<std::mutex>& held) {
+                    [this](std::unique_lock<WatchedMutex>& held) {
                       EXPECT_TRUE(held.owns_lock());
                       Call("apply " + std::to_string(model.currentProfile));
                     }};
 
   DriverRig() {
+    world.WatchLock(model.lock);
+    world.OnWatchedLockHeld([](const std::string& call) { ADD_FAILURE() << call << " under the profile lock"; });
     threads.Start([this] { DriverThread(ctx); }, ThreadPriority::Highest);
     world.Settle();
   }

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <string>
+#include <thread>
 #include <tuple>
 #include <vector>
 
@@ -62,6 +64,29 @@ TEST(SimWorld, WakeupHandsOverOnce) {
   EXPECT_EQ(woken, 1);
   threads.StopAll();
   EXPECT_EQ(woken, 1);
+}
+
+// The calls that wait for the interface thread on Windows are refused only to
+// the thread that holds a watched lock.
+TEST(SimWorld, RefusesWaitsToTheHolderOfAWatchedLockOnly) {
+  SimWorld world;
+  WatchedMutex watched, other;
+  world.WatchLock(watched);
+  std::vector<std::string> breaches;
+  world.OnWatchedLockHeld([&](const std::string& call) { breaches.push_back(call); });
+
+  world.CheckNoWatchedLockHeld("free");
+  {
+    std::lock_guard g(other);
+    world.CheckNoWatchedLockHeld("an unwatched lock held");
+  }
+  {
+    std::lock_guard g(watched);
+    std::thread([&] { world.CheckNoWatchedLockHeld("another thread"); }).join();
+    world.CheckNoWatchedLockHeld("the watched lock held");
+  }
+  world.CheckNoWatchedLockHeld("let go");
+  EXPECT_EQ(breaches, std::vector<std::string>{"the watched lock held"});
 }
 
 }  // namespace

@@ -72,6 +72,8 @@ INT_PTR DialogWindow::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
     SetWindowLongPtrW(hwnd, DWLP_USER, 0);
     windowClass_.Attach(nullptr);
     hwnd_ = nullptr;
+    // The window's own thread is the loop's thread.
+    if (wakesLoop_) PostMessageW(nullptr, WM_NULL, 0, 0);
     if (ownsItself_) delete this;
     return FALSE;
   }
@@ -86,6 +88,15 @@ void DialogWindow::SetTitle(std::u16string_view title) { SetWindowTextW(hwnd_, T
 void DialogWindow::SetLargeIcon(int iconId) {
   HICON icon = LoadIconW(instance_, MAKEINTRESOURCEW(iconId));
   SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+}
+
+void DialogWindow::AddSystemMenuItem(int commandId, int stringId) {
+  HMENU menu = GetSystemMenu(hwnd_, FALSE);
+  if (!menu) return;
+  wchar_t text[256] = {};
+  if (LoadStringW(instance_, static_cast<UINT>(stringId), text, 256) <= 0 || text[0] == L'\0') return;
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(commandId), text);
 }
 
 void DialogWindow::Show(ShowCommand command) { ShowWindow(hwnd_, static_cast<int>(command)); }

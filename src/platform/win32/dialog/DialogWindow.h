@@ -18,10 +18,15 @@ class DialogWindow final : public Window {
   bool Create(int templateId, HWND owner);
   // From now on a modeless window frees itself when it is destroyed.
   void OwnItself() { ownsItself_ = true; }
+  // A modal loop runs for this window: its destruction, by whatever path,
+  // wakes that loop (a destruction inside a sent message would otherwise
+  // leave it asleep in GetMessageW).
+  void WakeLoopWhenDestroyed() { wakesLoop_ = true; }
 
   WindowId Id() const override { return reinterpret_cast<WindowId>(hwnd_); }
   void SetTitle(std::u16string_view title) override;
   void SetLargeIcon(int iconId) override;
+  void AddSystemMenuItem(int commandId, int stringId) override;
   void Show(ShowCommand command) override;
   void Destroy() override;
   void EndModal(int result) override;
@@ -52,6 +57,7 @@ class DialogWindow final : public Window {
   HINSTANCE instance_;
   WindowClass& windowClass_;
   bool ownsItself_ = false;
+  bool wakesLoop_ = false;
   HWND hwnd_ = nullptr;
   bool modalEnded_ = false;
   int modalResult_ = 0;

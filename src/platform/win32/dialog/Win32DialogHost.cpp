@@ -34,6 +34,7 @@ bool IsDialogKey(MSG& msg, DialogWindow& modal) {
 int Win32DialogHost::RunModal(int templateId, WindowClass& windowClass, Window* owner) {
   HWND ownerHandle = HandleOf(owner);
   auto window = std::make_unique<DialogWindow>(instance_, windowClass);
+  window->WakeLoopWhenDestroyed();
   // Disabled before the window exists, so that its initialisation already
   // runs modal.
   const bool ownerWasEnabled = ownerHandle && !EnableWindow(ownerHandle, FALSE);

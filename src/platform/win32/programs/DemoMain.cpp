@@ -16,7 +16,7 @@ namespace {
 varkel::CZUL_TavrinApp theApp(varkel::win32::RunningExecutablePath());
 
 void RunDemo(varkel::DialogHost& dialogs) {
-  varkel::win32::WindowsAdapters adapters;
+  varkel::win32::WindowsAdapters adapters(theApp.AppName());
   varkel::sim::SimWorld world(varkel::sim::SimWorld::Time::Real);
   varkel::sim::SimMouse mouse(world);
   varkel::Program program(adapters.With(mouse), theApp.ExeDir());

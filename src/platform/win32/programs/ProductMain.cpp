@@ -14,7 +14,7 @@ namespace {
 varkel::CZUL_TavrinApp theApp(varkel::win32::RunningExecutablePath());
 
 void RunProduct(varkel::DialogHost& dialogs) {
-  varkel::win32::WindowsAdapters adapters;
+  varkel::win32::WindowsAdapters adapters(theApp.AppName());
   varkel::win32::Win32HidBus mouse;
   varkel::Program program(adapters.With(mouse), theApp.ExeDir());
   varkel::win32::RunMainWindow(

@@ -22,11 +22,15 @@
 #include "platform/win32/Win32Menus.h"
 #include "platform/win32/Win32PointerSpeed.h"
 #include "platform/win32/Win32Threads.h"
+#include "platform/win32/Win32TimerThrottling.h"
 #include "platform/win32/dialog/Win32DialogHost.h"
 
 namespace varkel::win32 {
 
 struct WindowsAdapters {
+  // appName: the caption of the program's message boxes.
+  explicit WindowsAdapters(std::u16string appName) : mainWindow(std::move(appName)) {}
+
   Win32Ini ini;
   Win32Files files;
   Win32Clock clock;
@@ -47,12 +51,16 @@ struct WindowsAdapters {
   }
 };
 
+constexpr std::uint32_t kExitNewsWaitMs = 1000;
+
 // Runs the program's main window modally, then ends the process: the worker
 // threads must not outlive the records they use. windowKnown runs first in
 // the window's initialisation, with the window's handle.
 [[noreturn]] inline void RunMainWindow(DialogHost& dialogs, Program& program, WindowsAdapters& adapters,
                                        const std::function<void(HWND)>& windowKnown,
                                        CZUL_TavrinDlg::DeviceChangeHandler onDeviceChange) {
+  // Macros keep their millisecond steps while the window sits hidden.
+  KeepTimerResolutionWhileHidden();
   CZUL_TavrinDlg mainWindow(
       [&](const std::function<void()>& dressWindow) {
         const auto window = reinterpret_cast<HWND>(mainWindow.AttachedWindow()->Id());
@@ -67,6 +75,9 @@ struct WindowsAdapters {
   mainWindow.SetShell({adapters.desktop, adapters.mainWindow, adapters.menus, dialogs, adapters.controlColours,
                        [&program] { program.Apply(); }});
   dialogs.RunModal(IDD_MAIN_WINDOW, mainWindow, nullptr);
+  // The exit set the pointer speed back; other programs are told before the
+  // process ends, unless a frozen window keeps the news for long.
+  adapters.pointerSpeed.WaitUntilTold(kExitNewsWaitMs);
   ExitProcess(0);
 }
 
