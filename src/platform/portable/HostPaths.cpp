@@ -47,14 +47,20 @@ std::filesystem::path FromUtf16(std::u16string_view text) {
 
 }  // namespace
 
-std::filesystem::path HostPaths::ToHost(std::u16string_view windowsPath) const {
+std::vector<std::u16string> WindowsPathParts(std::u16string_view windowsPath) {
   windowsPath = windowsPath.substr(0, windowsPath.find(u'\0'));
-  std::filesystem::path host = root_;
+  std::vector<std::u16string> parts;
   if (windowsPath.size() >= 2 && IsAsciiLetter(windowsPath[0]) && windowsPath[1] == u':') {
-    host /= FromUtf16(std::u16string(1, UpperLetter(windowsPath[0])));
+    parts.emplace_back(1, UpperLetter(windowsPath[0]));
     windowsPath.remove_prefix(2);
   }
-  for (const auto part : Components(windowsPath)) host /= FromUtf16(part);
+  for (const auto part : Components(windowsPath)) parts.emplace_back(part);
+  return parts;
+}
+
+std::filesystem::path HostPaths::ToHost(std::u16string_view windowsPath) const {
+  std::filesystem::path host = root_;
+  for (const auto& part : WindowsPathParts(windowsPath)) host /= FromUtf16(part);
   return host;
 }
 

@@ -7,9 +7,15 @@
 // up one component but never above the drive folder (or the root). The path
 // is taken up to its first NUL, as the Windows calls take it.
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace varkel {
+
+// Where a Windows path lands below the root, one folder or name a part: the
+// drive letter first (upper case) when there is one. Empty for the root.
+std::vector<std::u16string> WindowsPathParts(std::u16string_view windowsPath);
 
 class HostPaths {
  public:

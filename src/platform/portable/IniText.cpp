@@ -1,9 +1,10 @@
 #include "platform/portable/IniText.h"
 
-#include <vector>
-
 namespace varkel {
 namespace {
+
+using Line = IniLines::Line;
+using Kind = IniLines::Kind;
 
 constexpr std::u16string_view kNewLine = u"\r\n";
 
@@ -15,32 +16,19 @@ std::u16string_view TrimBlanks(std::u16string_view s) {
   return s;
 }
 
-// Case folding for ASCII and Latin-1; the program's own names are ASCII.
+// Case folding for ASCII and Latin-1; the program's own names are ASCII. Two
+// names are the same name when their folded forms are equal.
 char16_t FoldCase(char16_t c) {
   if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 0x20);
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 0x20);
   return c;
 }
 
-bool SameName(std::u16string_view a, std::u16string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
-  }
-  return true;
+std::u16string Folded(std::u16string_view name) {
+  std::u16string folded(name);
+  for (char16_t& c : folded) c = FoldCase(c);
+  return folded;
 }
-
-enum class LineKind { kBlank, kHeader, kComment, kEntry };
-
-struct Line {
-  std::size_t begin = 0;       // first character of the line
-  std::size_t end = 0;         // its terminator (or the end of the text)
-  std::size_t next = 0;        // first character after the terminator
-  LineKind kind = LineKind::kBlank;
-  std::u16string_view name;    // section of a header, key of an entry
-  bool hasValue = false;       // an entry with '='
-  std::u16string_view value;   // trimmed, quotes still on
-};
 
 Line ParseLine(std::u16string_view text, std::size_t begin, std::size_t end) {
   Line line;
@@ -49,17 +37,17 @@ Line ParseLine(std::u16string_view text, std::size_t begin, std::size_t end) {
   const std::u16string_view content = TrimBlanks(text.substr(begin, end - begin));
   if (content.empty()) return line;
   if (content.front() == u'[') {
-    line.kind = LineKind::kHeader;
+    line.kind = Kind::kHeader;
     std::u16string_view name = content.substr(1);
     name = name.substr(0, name.find(u']'));
     line.name = TrimBlanks(name);
     return line;
   }
   if (content.front() == u';') {
-    line.kind = LineKind::kComment;
+    line.kind = Kind::kComment;
     return line;
   }
-  line.kind = LineKind::kEntry;
+  line.kind = Kind::kEntry;
   const std::size_t equals = content.find(u'=');
   if (equals == std::u16string_view::npos) {
     line.name = content;
@@ -71,19 +59,19 @@ Line ParseLine(std::u16string_view text, std::size_t begin, std::size_t end) {
   return line;
 }
 
+bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+
 // Lines end in CRLF, CR or LF; the last one may be unterminated.
 std::vector<Line> SplitLines(std::u16string_view text) {
   std::vector<Line> lines;
   std::size_t begin = 0;
   while (begin < text.size()) {
-    std::size_t end = text.find_first_of(u"\r\n", begin);
-    std::size_t next;
-    if (end == std::u16string_view::npos) {
-      end = next = text.size();
-    } else if (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') {
-      next = end + 2;
-    } else {
-      next = end + 1;
+    std::size_t end = begin;
+    while (end < text.size() && !IsLineBreak(text[end])) ++end;
+    std::size_t next = end;
+    if (end < text.size()) {
+      next = text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? end + 2
+                                                                                    : end + 1;
     }
     Line line = ParseLine(text, begin, end);
     line.next = next;
@@ -99,34 +87,6 @@ std::u16string_view Unquote(std::u16string_view value) {
     return value.substr(1, value.size() - 2);
   }
   return value;
-}
-
-// Line indices of the first section with that name: its header and the line
-// after its last one. Lines before the first header belong to no section.
-struct SectionSpan {
-  std::size_t header = 0;
-  std::size_t end = 0;
-};
-
-std::optional<SectionSpan> FindSection(const std::vector<Line>& lines,
-                                       std::u16string_view section) {
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].kind != LineKind::kHeader || !SameName(lines[i].name, section)) continue;
-    SectionSpan span{i, i + 1};
-    while (span.end < lines.size() && lines[span.end].kind != LineKind::kHeader) ++span.end;
-    return span;
-  }
-  return std::nullopt;
-}
-
-std::optional<std::size_t> FindKey(const std::vector<Line>& lines, SectionSpan span,
-                                   std::u16string_view key) {
-  for (std::size_t i = span.header + 1; i < span.end; ++i) {
-    if (lines[i].kind == LineKind::kEntry && lines[i].hasValue && SameName(lines[i].name, key)) {
-      return i;
-    }
-  }
-  return std::nullopt;
 }
 
 std::u16string EntryText(std::u16string_view key, std::u16string_view value) {
@@ -155,51 +115,82 @@ std::u16string_view StripNameSpaces(std::u16string_view name) {
   return name;
 }
 
-std::optional<std::u16string> FindIniValue(std::u16string_view text, std::u16string_view section,
-                                           std::u16string_view key) {
-  section = StripNameSpaces(section);
-  key = StripNameSpaces(key);
-  const std::vector<Line> lines = SplitLines(text);
-  const auto span = FindSection(lines, section);
-  if (!span) return std::nullopt;
-  const auto found = FindKey(lines, *span, key);
-  if (!found) return std::nullopt;
-  return std::u16string(Unquote(lines[*found].value));
+// Lines before the first header belong to no section; a later section of a
+// name already seen is out of reach.
+IniLines::IniLines(std::u16string_view text) : text_(text), lines_(SplitLines(text)) {
+  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::size_t current = kNone;  // the section the lines belong to, when searchable
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    const Line& line = lines_[i];
+    if (line.kind == Kind::kHeader) {
+      const bool first = sectionByName_.try_emplace(Folded(line.name), sections_.size()).second;
+      current = first ? sections_.size() : kNone;
+      if (first) sections_.push_back(Section{i, i + 1, {}});
+      continue;
+    }
+    if (current == kNone) continue;
+    Section& section = sections_[current];
+    section.end = i + 1;
+    if (line.kind == Kind::kEntry && line.hasValue) section.keys.try_emplace(Folded(line.name), i);
+  }
 }
 
-std::optional<std::u16string> WriteIniValue(std::u16string_view text, std::u16string_view section,
-                                            std::u16string_view key, std::u16string_view value) {
+const IniLines::Section* IniLines::FindSection(std::u16string_view section) const {
+  const auto found = sectionByName_.find(Folded(StripNameSpaces(section)));
+  return found == sectionByName_.end() ? nullptr : &sections_[found->second];
+}
+
+std::optional<std::u16string> IniLines::Find(std::u16string_view section,
+                                             std::u16string_view key) const {
+  const Section* span = FindSection(section);
+  if (span == nullptr) return std::nullopt;
+  const auto found = span->keys.find(Folded(StripNameSpaces(key)));
+  if (found == span->keys.end()) return std::nullopt;
+  return std::u16string(Unquote(lines_[found->second].value));
+}
+
+std::optional<std::u16string> IniLines::Write(std::u16string_view section, std::u16string_view key,
+                                              std::u16string_view value) const {
   section = StripNameSpaces(section);
   key = StripNameSpaces(key);
-  const std::vector<Line> lines = SplitLines(text);
-  const auto span = FindSection(lines, section);
-  if (!span) {
+  const Section* span = FindSection(section);
+  if (span == nullptr) {
     std::u16string newSection = u"[";
     newSection += section;
     newSection += u"]";
     newSection += kNewLine;
     newSection += EntryText(key, value);
     newSection += kNewLine;
-    return InsertAt(text, text.size(), newSection);
+    return InsertAt(text_, text_.size(), newSection);
   }
-  if (const auto found = FindKey(lines, *span, key)) {
-    const Line& line = lines[*found];
+  if (const auto found = span->keys.find(Folded(key)); found != span->keys.end()) {
+    const Line& line = lines_[found->second];
     if (line.value == value) return std::nullopt;
     // The file's spelling of the key stays; its own line ending too. An
     // unterminated last line is ended, as Windows ends it.
-    std::u16string result(text.substr(0, line.begin));
+    std::u16string result(text_.substr(0, line.begin));
     result += EntryText(line.name, value);
     if (line.end == line.next) result += kNewLine;
-    result += text.substr(line.end);
+    result += text_.substr(line.end);
     return result;
   }
   // After the last entry, so that comments and blank lines closing the
   // section stay below the new key.
   std::size_t after = span->header;
   for (std::size_t i = span->header + 1; i < span->end; ++i) {
-    if (lines[i].kind == LineKind::kEntry) after = i;
+    if (lines_[i].kind == Kind::kEntry) after = i;
   }
-  return InsertAt(text, lines[after].next, EntryText(key, value) + std::u16string(kNewLine));
+  return InsertAt(text_, lines_[after].next, EntryText(key, value) + std::u16string(kNewLine));
+}
+
+std::optional<std::u16string> FindIniValue(std::u16string_view text, std::u16string_view section,
+                                           std::u16string_view key) {
+  return IniLines(text).Find(section, key);
+}
+
+std::optional<std::u16string> WriteIniValue(std::u16string_view text, std::u16string_view section,
+                                            std::u16string_view key, std::u16string_view value) {
+  return IniLines(text).Write(section, key, value);
 }
 
 }  // namespace varkel

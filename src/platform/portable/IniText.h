@@ -2,9 +2,12 @@
 // The lookups and edits the private-profile functions make on the decoded
 // text of an ini file, as Windows makes them. Pure functions on text: file
 // access and encodings are PortableIni's business.
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace varkel {
 
@@ -12,15 +15,54 @@ namespace varkel {
 // tabs stay.
 std::u16string_view StripNameSpaces(std::u16string_view name);
 
-// The value of key in the first section named section (names compared
-// without case): trimmed of blanks and of one enclosing pair of matching
-// quotes. Nullopt when the section or the key is missing.
+// A file's text cut into lines once, for any number of lookups and edits. It
+// views the text, which must outlive it and stay unchanged.
+class IniLines {
+ public:
+  explicit IniLines(std::u16string_view text);
+
+  // The value of key in the first section named section (names compared
+  // without case): trimmed of blanks and of one enclosing pair of matching
+  // quotes. Nullopt when the section or the key is missing.
+  std::optional<std::u16string> Find(std::u16string_view section, std::u16string_view key) const;
+
+  // The text after writing key=value into section: an existing key is
+  // changed on its own line, a new key goes after the last entry of its
+  // section, a new section at the end. Nullopt when the key already holds
+  // exactly that value.
+  std::optional<std::u16string> Write(std::u16string_view section, std::u16string_view key,
+                                      std::u16string_view value) const;
+
+  enum class Kind { kBlank, kHeader, kComment, kEntry };
+  struct Line {
+    std::size_t begin = 0;      // first character of the line
+    std::size_t end = 0;        // its terminator (or the end of the text)
+    std::size_t next = 0;       // first character after the terminator
+    Kind kind = Kind::kBlank;
+    std::u16string_view name;   // section of a header, key of an entry
+    bool hasValue = false;      // an entry with '='
+    std::u16string_view value;  // trimmed, quotes still on
+  };
+
+ private:
+  // The first section of each name (the only one ever searched): its header,
+  // the line after its last one, and the first line of each key with a value.
+  struct Section {
+    std::size_t header = 0;
+    std::size_t end = 0;
+    std::unordered_map<std::u16string, std::size_t> keys;  // by folded name
+  };
+  const Section* FindSection(std::u16string_view section) const;
+
+  std::u16string_view text_;
+  std::vector<Line> lines_;
+  std::vector<Section> sections_;
+  std::unordered_map<std::u16string, std::size_t> sectionByName_;  // folded name
+};
+
+// IniLines(text).Find and .Write, for a single lookup or edit.
 std::optional<std::u16string> FindIniValue(std::u16string_view text, std::u16string_view section,
                                            std::u16string_view key);
-
-// The text after writing key=value into section: an existing key is changed
-// on its own line, a new key goes after the last entry of its section, a new
-// section at the end. Nullopt when the key already holds exactly that value.
 std::optional<std::u16string> WriteIniValue(std::u16string_view text, std::u16string_view section,
                                             std::u16string_view key, std::u16string_view value);
 

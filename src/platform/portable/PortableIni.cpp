@@ -1,9 +1,6 @@
 #include "platform/portable/PortableIni.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <system_error>
 
 #include "platform/portable/AnsiCodePage.h"
 #include "platform/portable/IniText.h"
@@ -13,21 +10,14 @@ namespace {
 
 constexpr char kBom[] = {'\xFF', '\xFE'};
 
+// Files of more paths than this make the parse cache start over.
+constexpr std::size_t kParsedFiles = 16;
+
 struct IniFileText {
   bool utf16 = false;
   std::u16string text;
   std::string oddByte;  // a UTF-16 file's dangling last byte, kept as it was
 };
-
-std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
 
 IniFileText Decode(std::string_view bytes) {
   IniFileText file;
@@ -57,12 +47,6 @@ std::string Encode(const IniFileText& file) {
   return bytes + file.oddByte;
 }
 
-// A missing folder or a read-only file makes the write fail, silently.
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
 // The functions take C strings: text ends at a NUL.
 std::u16string_view UpToNul(std::u16string_view text) { return text.substr(0, text.find(u'\0')); }
 
@@ -73,6 +57,34 @@ std::u16string_view WithoutTrailingSpaces(std::u16string_view text) {
 
 }  // namespace
 
+struct PortableIni::ParsedFile {
+  explicit ParsedFile(FileBytes read) : bytes(std::move(read)), file(Decode(*bytes)), lines(file.text) {}
+  ParsedFile(const ParsedFile&) = delete;  // lines view file.text
+  ParsedFile& operator=(const ParsedFile&) = delete;
+
+  FileBytes bytes;
+  IniFileText file;
+  IniLines lines;
+};
+
+PortableIni::PortableIni(const HostPaths& paths) : store_(paths) {}
+PortableIni::PortableIni(FileStore& store) : store_(store) {}
+PortableIni::~PortableIni() = default;
+
+const PortableIni::ParsedFile& PortableIni::Parsed(std::u16string_view path, FileBytes bytes) {
+  auto found = parsed_.find(path);
+  if (found != parsed_.end() &&
+      (found->second->bytes == bytes || *found->second->bytes == *bytes)) {
+    return *found->second;
+  }
+  if (found == parsed_.end()) {
+    if (parsed_.size() >= kParsedFiles) parsed_.clear();
+    found = parsed_.emplace(std::u16string(path), nullptr).first;
+  }
+  found->second = std::make_unique<ParsedFile>(std::move(bytes));
+  return *found->second;
+}
+
 std::u16string PortableIni::Read(std::u16string_view path, std::u16string_view section,
                                  std::u16string_view key, std::size_t capacity,
                                  std::u16string_view def) {
@@ -80,8 +92,8 @@ std::u16string PortableIni::Read(std::u16string_view path, std::u16string_view s
   std::optional<std::u16string> value;
   {
     std::lock_guard guard(lock_);
-    if (const auto bytes = ReadBytes(paths_.ToHost(path))) {
-      value = FindIniValue(Decode(*bytes).text, UpToNul(section), UpToNul(key));
+    if (FileBytes bytes = store_->Read(path)) {
+      value = Parsed(path, std::move(bytes)).lines.Find(UpToNul(section), UpToNul(key));
     }
   }
   std::u16string result =
@@ -90,23 +102,27 @@ std::u16string PortableIni::Read(std::u16string_view path, std::u16string_view s
   return result;
 }
 
+// A missing folder or a read-only file makes the write fail, silently.
 void PortableIni::Write(std::u16string_view path, std::u16string_view section,
                         std::u16string_view key, std::u16string_view value) {
   std::lock_guard guard(lock_);
-  const std::filesystem::path host = paths_.ToHost(path);
-  IniFileText file;
-  if (const auto bytes = ReadBytes(host)) {
-    file = Decode(*bytes);
-  } else if (std::error_code error; std::filesystem::exists(host, error) || error) {
-    return;  // something there that cannot be read: never overwrite it
+  FileBytes bytes = store_->Read(path);
+  if (!bytes) {
+    // Something there that cannot be read: never overwrite it.
+    if (store_->State(path) != PathState::kMissing) return;
+    bytes = std::make_shared<const std::string>();
   }
+  const ParsedFile& parsed = Parsed(path, std::move(bytes));
+  section = UpToNul(section);
+  key = UpToNul(key);
+  value = UpToNul(value);
   // A file holding only its byte-order mark gets a line break after it
   // before the first section, as Windows writes it.
-  if (file.utf16 && file.text.empty()) file.text = u"\r\n";
-  auto text = WriteIniValue(file.text, UpToNul(section), UpToNul(key), UpToNul(value));
+  auto text = parsed.file.utf16 && parsed.file.text.empty()
+                  ? WriteIniValue(u"\r\n", section, key, value)
+                  : parsed.lines.Write(section, key, value);
   if (!text) return;
-  file.text = std::move(*text);
-  WriteBytes(host, Encode(file));
+  store_->Write(path, Encode({parsed.file.utf16, std::move(*text), parsed.file.oddByte}));
 }
 
 }  // namespace varkel
