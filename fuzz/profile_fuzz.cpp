@@ -9,9 +9,10 @@
 using namespace varkel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::TextIni ini;
-  const AppPaths paths = MakeAppPaths(u"C:\\p");
-  ini.Put(paths.configPath, fuzz::DecodeIniBytes(data, size));
+  fuzz::MemoryFolder folder;
+  PortableIni& ini = folder.ini;
+  const AppPaths paths = MakeAppPaths(std::u16string(fuzz::MemoryFolder::kPath));
+  folder.Put(u"config.ini", data, size);
 
   ProfileModel model;
   LoadCurrentProfile(ini, paths, model);

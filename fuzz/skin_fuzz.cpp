@@ -22,17 +22,16 @@ class CountingShutdown final : public Shutdown {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::TextIni ini;
-  const std::u16string text = fuzz::DecodeIniBytes(data, size);
+  fuzz::MemoryFolder folder;
   for (const char16_t* name : {u"skin_main.ini", u"skin_color.ini", u"skin_advance.ini",
                                u"LBWarning.ini"}) {
-    ini.Put(std::u16string(u"C:\\p\\") + name, text);
+    folder.Put(name, data, size);
   }
   CountingDialogs dialogs;
   CountingShutdown shutdown;
-  const SkinReader reader{ini, ini, dialogs, shutdown};
+  const SkinReader reader{folder.ini, folder.files, dialogs, shutdown};
   SkinLayout layout;
-  if (!ReadSkinLayout(reader, u"C:\\p", layout)) std::abort();  // every file is there
+  if (!ReadSkinLayout(reader, fuzz::MemoryFolder::kPath, layout)) std::abort();  // every file is there
   if (shutdown.calls != 0) std::abort();
   for (std::int32_t code : {-2147483647 - 1, -1, 0, 1, 54, 55, 255, 2147483647}) {
     FunctionName(layout, code);

@@ -9,13 +9,12 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace varkel {
 
-// Where a Windows path lands below the root, one folder or name a part: the
-// drive letter first (upper case) when there is one. Empty for the root.
-std::vector<std::u16string> WindowsPathParts(std::u16string_view windowsPath);
+// Where a Windows path lands below the root, its parts joined with '/':
+// "c:\a\..\b.ini" -> "C/b.ini". Empty for the root itself.
+std::u16string RelativeHostPath(std::u16string_view windowsPath);
 
 class HostPaths {
  public:

@@ -16,18 +16,19 @@ std::u16string_view TrimBlanks(std::u16string_view s) {
   return s;
 }
 
-// Case folding for ASCII and Latin-1; the program's own names are ASCII. Two
-// names are the same name when their folded forms are equal.
+// Case folding for ASCII and Latin-1; the program's own names are ASCII.
 char16_t FoldCase(char16_t c) {
   if (c >= u'a' && c <= u'z') return static_cast<char16_t>(c - 0x20);
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<char16_t>(c - 0x20);
   return c;
 }
 
-std::u16string Folded(std::u16string_view name) {
-  std::u16string folded(name);
-  for (char16_t& c : folded) c = FoldCase(c);
-  return folded;
+bool SameName(std::u16string_view a, std::u16string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (FoldCase(a[i]) != FoldCase(b[i])) return false;
+  }
+  return true;
 }
 
 Line ParseLine(std::u16string_view text, std::size_t begin, std::size_t end) {
@@ -59,19 +60,27 @@ Line ParseLine(std::u16string_view text, std::size_t begin, std::size_t end) {
   return line;
 }
 
-bool IsLineBreak(char16_t c) { return c == u'\r' || c == u'\n'; }
+// Where the line starting at begin ends: its first CR or LF, or the text's
+// end. A plain scan: this runs over every character of every file read.
+std::size_t LineEnd(std::u16string_view text, std::size_t begin) {
+  const char16_t* const first = text.data() + begin;
+  const char16_t* const last = text.data() + text.size();
+  const char16_t* c = first;
+  while (c != last && *c != u'\r' && *c != u'\n') ++c;
+  return begin + static_cast<std::size_t>(c - first);
+}
 
 // Lines end in CRLF, CR or LF; the last one may be unterminated.
 std::vector<Line> SplitLines(std::u16string_view text) {
   std::vector<Line> lines;
   std::size_t begin = 0;
   while (begin < text.size()) {
-    std::size_t end = begin;
-    while (end < text.size() && !IsLineBreak(text[end])) ++end;
-    std::size_t next = end;
-    if (end < text.size()) {
-      next = text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n' ? end + 2
-                                                                                    : end + 1;
+    const std::size_t end = LineEnd(text, begin);
+    std::size_t next = end + 1;
+    if (end == text.size()) {
+      next = end;
+    } else if (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') {
+      next = end + 2;
     }
     Line line = ParseLine(text, begin, end);
     line.next = next;
@@ -87,6 +96,34 @@ std::u16string_view Unquote(std::u16string_view value) {
     return value.substr(1, value.size() - 2);
   }
   return value;
+}
+
+// Line indices of the first section with that name: its header and the line
+// after its last one. Lines before the first header belong to no section.
+struct SectionSpan {
+  std::size_t header = 0;
+  std::size_t end = 0;
+};
+
+std::optional<SectionSpan> FindSection(const std::vector<Line>& lines,
+                                       std::u16string_view section) {
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (lines[i].kind != Kind::kHeader || !SameName(lines[i].name, section)) continue;
+    SectionSpan span{i, i + 1};
+    while (span.end < lines.size() && lines[span.end].kind != Kind::kHeader) ++span.end;
+    return span;
+  }
+  return std::nullopt;
+}
+
+std::optional<std::size_t> FindKey(const std::vector<Line>& lines, SectionSpan span,
+                                   std::u16string_view key) {
+  for (std::size_t i = span.header + 1; i < span.end; ++i) {
+    if (lines[i].kind == Kind::kEntry && lines[i].hasValue && SameName(lines[i].name, key)) {
+      return i;
+    }
+  }
+  return std::nullopt;
 }
 
 std::u16string EntryText(std::u16string_view key, std::u16string_view value) {
@@ -115,46 +152,23 @@ std::u16string_view StripNameSpaces(std::u16string_view name) {
   return name;
 }
 
-// Lines before the first header belong to no section; a later section of a
-// name already seen is out of reach.
-IniLines::IniLines(std::u16string_view text) : text_(text), lines_(SplitLines(text)) {
-  constexpr std::size_t kNone = static_cast<std::size_t>(-1);
-  std::size_t current = kNone;  // the section the lines belong to, when searchable
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const Line& line = lines_[i];
-    if (line.kind == Kind::kHeader) {
-      const bool first = sectionByName_.try_emplace(Folded(line.name), sections_.size()).second;
-      current = first ? sections_.size() : kNone;
-      if (first) sections_.push_back(Section{i, i + 1, {}});
-      continue;
-    }
-    if (current == kNone) continue;
-    Section& section = sections_[current];
-    section.end = i + 1;
-    if (line.kind == Kind::kEntry && line.hasValue) section.keys.try_emplace(Folded(line.name), i);
-  }
-}
-
-const IniLines::Section* IniLines::FindSection(std::u16string_view section) const {
-  const auto found = sectionByName_.find(Folded(StripNameSpaces(section)));
-  return found == sectionByName_.end() ? nullptr : &sections_[found->second];
-}
+IniLines::IniLines(std::u16string_view text) : text_(text), lines_(SplitLines(text)) {}
 
 std::optional<std::u16string> IniLines::Find(std::u16string_view section,
                                              std::u16string_view key) const {
-  const Section* span = FindSection(section);
-  if (span == nullptr) return std::nullopt;
-  const auto found = span->keys.find(Folded(StripNameSpaces(key)));
-  if (found == span->keys.end()) return std::nullopt;
-  return std::u16string(Unquote(lines_[found->second].value));
+  const auto span = FindSection(lines_, StripNameSpaces(section));
+  if (!span) return std::nullopt;
+  const auto found = FindKey(lines_, *span, StripNameSpaces(key));
+  if (!found) return std::nullopt;
+  return std::u16string(Unquote(lines_[*found].value));
 }
 
 std::optional<std::u16string> IniLines::Write(std::u16string_view section, std::u16string_view key,
                                               std::u16string_view value) const {
   section = StripNameSpaces(section);
   key = StripNameSpaces(key);
-  const Section* span = FindSection(section);
-  if (span == nullptr) {
+  const auto span = FindSection(lines_, section);
+  if (!span) {
     std::u16string newSection = u"[";
     newSection += section;
     newSection += u"]";
@@ -163,8 +177,8 @@ std::optional<std::u16string> IniLines::Write(std::u16string_view section, std::
     newSection += kNewLine;
     return InsertAt(text_, text_.size(), newSection);
   }
-  if (const auto found = span->keys.find(Folded(key)); found != span->keys.end()) {
-    const Line& line = lines_[found->second];
+  if (const auto found = FindKey(lines_, *span, key)) {
+    const Line& line = lines_[*found];
     if (line.value == value) return std::nullopt;
     // The file's spelling of the key stays; its own line ending too. An
     // unterminated last line is ended, as Windows ends it.

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace varkel {
@@ -45,19 +44,8 @@ class IniLines {
   };
 
  private:
-  // The first section of each name (the only one ever searched): its header,
-  // the line after its last one, and the first line of each key with a value.
-  struct Section {
-    std::size_t header = 0;
-    std::size_t end = 0;
-    std::unordered_map<std::u16string, std::size_t> keys;  // by folded name
-  };
-  const Section* FindSection(std::u16string_view section) const;
-
   std::u16string_view text_;
   std::vector<Line> lines_;
-  std::vector<Section> sections_;
-  std::unordered_map<std::u16string, std::size_t> sectionByName_;  // folded name
 };
 
 // IniLines(text).Find and .Write, for a single lookup or edit.

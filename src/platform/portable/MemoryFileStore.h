@@ -4,9 +4,9 @@
 // case). As on a disk, a file can only be written into a folder that exists,
 // and a folder is never replaced by a file. For tests and fuzzing: the
 // adapters run their own code on it without touching the disk.
-#include <map>
 #include <mutex>
-#include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/portable/FileStore.h"
 
@@ -25,8 +25,9 @@ class MemoryFileStore final : public FileStore {
 
  private:
   std::mutex lock_;
-  std::map<std::u16string, FileBytes> files_;  // by their parts joined with '/'
-  std::set<std::u16string> folders_;           // the root ("") is there unlisted
+  // By RelativeHostPath; the root ("") is a folder without an entry.
+  std::unordered_map<std::u16string, FileBytes> files_;
+  std::unordered_set<std::u16string> folders_;
 };
 
 }  // namespace varkel

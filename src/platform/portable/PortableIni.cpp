@@ -27,10 +27,12 @@ IniFileText Decode(std::string_view bytes) {
   }
   file.utf16 = true;
   bytes.remove_prefix(2);
-  file.text.reserve(bytes.size() / 2);
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    file.text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
+  file.text.resize(bytes.size() / 2);
+  const char* in = bytes.data();
+  for (char16_t& c : file.text) {
+    c = static_cast<char16_t>(static_cast<unsigned char>(in[0]) |
+                              static_cast<unsigned char>(in[1]) << 8);
+    in += 2;
   }
   if (bytes.size() % 2 != 0) file.oddByte.assign(1, bytes.back());
   return file;
@@ -38,11 +40,13 @@ IniFileText Decode(std::string_view bytes) {
 
 std::string Encode(const IniFileText& file) {
   if (!file.utf16) return EncodeAnsi(file.text);
-  std::string bytes(kBom, sizeof kBom);
-  bytes.reserve(2 + 2 * file.text.size() + 1);
+  std::string bytes(sizeof kBom + 2 * file.text.size(), '\0');
+  char* out = bytes.data();
+  *out++ = kBom[0];
+  *out++ = kBom[1];
   for (const char16_t c : file.text) {
-    bytes += static_cast<char>(c & 0xFF);
-    bytes += static_cast<char>(c >> 8);
+    *out++ = static_cast<char>(c & 0xFF);
+    *out++ = static_cast<char>(c >> 8);
   }
   return bytes + file.oddByte;
 }
@@ -72,7 +76,7 @@ PortableIni::PortableIni(FileStore& store) : store_(store) {}
 PortableIni::~PortableIni() = default;
 
 const PortableIni::ParsedFile& PortableIni::Parsed(std::u16string_view path, FileBytes bytes) {
-  auto found = parsed_.find(path);
+  auto found = parsed_.find(std::u16string(path));
   if (found != parsed_.end() &&
       (found->second->bytes == bytes || *found->second->bytes == *bytes)) {
     return *found->second;

@@ -4,7 +4,7 @@
 // stays so, any other file is ANSI (Windows-1252 here), new files are ANSI.
 // Each call reads the whole file and, when it changes, writes it back whole;
 // calls are serialised, as the system serialises profile access.
-#include <map>
+#include <unordered_map>
 #include <memory>
 #include <mutex>
 
@@ -33,7 +33,7 @@ class PortableIni : public IniFiles {
   std::mutex lock_;
   // The last bytes read of each file, decoded and cut into lines: a file
   // read key after key, unchanged, is parsed once.
-  std::map<std::u16string, std::unique_ptr<ParsedFile>, std::less<>> parsed_;
+  std::unordered_map<std::u16string, std::unique_ptr<ParsedFile>> parsed_;
 };
 
 }  // namespace varkel
