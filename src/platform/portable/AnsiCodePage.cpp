@@ -33,8 +33,8 @@ constexpr std::array<std::int16_t, 256> kByteOfLowChar = [] {
   return bytes;
 }();
 
-char EncodeOne(char16_t c) {
-  if (c < 0x100) return kByteOfLowChar[c] < 0 ? '?' : static_cast<char>(kByteOfLowChar[c]);
+// A character the table of low characters does not hold.
+char EncodeRare(char16_t c) {
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
   }
@@ -57,9 +57,13 @@ std::string EncodeAnsi(std::u16string_view text) {
   std::string bytes(text.size(), '\0');
   char* out = bytes.data();
   for (auto c = text.begin(); c != text.end(); ++c) {
+    if (*c < 0x100 && kByteOfLowChar[*c] >= 0) {
+      *out++ = static_cast<char>(kByteOfLowChar[*c]);
+      continue;
+    }
     // A surrogate pair is one character: one '?'.
     if (IsHighSurrogate(*c) && c + 1 != text.end() && IsLowSurrogate(c[1])) ++c;
-    *out++ = EncodeOne(*c);
+    *out++ = EncodeRare(*c);
   }
   bytes.resize(static_cast<std::size_t>(out - bytes.data()));
   return bytes;

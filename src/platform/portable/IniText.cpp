@@ -87,6 +87,12 @@ std::vector<Line> SplitLines(std::u16string_view text) {
     lines.push_back(line);
     begin = next;
   }
+  std::size_t sectionEnd = lines.size();
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    if (lines[i].kind != Kind::kHeader) continue;
+    lines[i].sectionEnd = sectionEnd;
+    sectionEnd = i;
+  }
   return lines;
 }
 
@@ -108,10 +114,9 @@ struct SectionSpan {
 std::optional<SectionSpan> FindSection(const std::vector<Line>& lines,
                                        std::u16string_view section) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].kind != Kind::kHeader || !SameName(lines[i].name, section)) continue;
-    SectionSpan span{i, i + 1};
-    while (span.end < lines.size() && lines[span.end].kind != Kind::kHeader) ++span.end;
-    return span;
+    if (lines[i].kind == Kind::kHeader && SameName(lines[i].name, section)) {
+      return SectionSpan{i, lines[i].sectionEnd};
+    }
   }
   return std::nullopt;
 }

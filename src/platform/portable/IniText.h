@@ -41,6 +41,7 @@ class IniLines {
     std::u16string_view name;   // section of a header, key of an entry
     bool hasValue = false;      // an entry with '='
     std::u16string_view value;  // trimmed, quotes still on
+    std::size_t sectionEnd = 0; // a header's: the line after its section's last
   };
 
  private:

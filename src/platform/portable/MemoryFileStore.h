@@ -24,7 +24,12 @@ class MemoryFileStore final : public FileStore {
   void Remove(std::u16string_view path);
 
  private:
+  // The key of the path asked last: the program reads a file key after key.
+  const std::u16string& KeyOf(std::u16string_view path);  // under lock_
+
   std::mutex lock_;
+  std::u16string lastPath_;
+  std::u16string lastKey_;
   // By RelativeHostPath; the root ("") is a folder without an entry.
   std::unordered_map<std::u16string, FileBytes> files_;
   std::unordered_set<std::u16string> folders_;
