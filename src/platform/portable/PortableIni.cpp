@@ -59,10 +59,15 @@ std::u16string_view WithoutTrailingSpaces(std::u16string_view text) {
   return text;
 }
 
+// Whether text written as ANSI reads back as itself.
+bool AnsiHolds(std::u16string_view text) { return DecodeAnsi(EncodeAnsi(text)) == text; }
+
 }  // namespace
 
 struct PortableIni::ParsedFile {
-  explicit ParsedFile(FileBytes read) : bytes(std::move(read)), file(Decode(*bytes)), lines(file.text) {}
+  explicit ParsedFile(FileBytes read) : ParsedFile(read, Decode(*read)) {}
+  ParsedFile(FileBytes read, IniFileText decoded)
+      : bytes(std::move(read)), file(std::move(decoded)), lines(file.text) {}
   ParsedFile(const ParsedFile&) = delete;  // lines view file.text
   ParsedFile& operator=(const ParsedFile&) = delete;
 
@@ -76,16 +81,22 @@ PortableIni::PortableIni(FileStore& store) : store_(store) {}
 PortableIni::~PortableIni() = default;
 
 const PortableIni::ParsedFile& PortableIni::Parsed(std::u16string_view path, FileBytes bytes) {
-  auto found = parsed_.find(std::u16string(path));
+  const auto found = parsed_.find(std::u16string(path));
   if (found != parsed_.end() &&
       (found->second->bytes == bytes || *found->second->bytes == *bytes)) {
     return *found->second;
   }
+  return Remember(path, std::make_unique<ParsedFile>(std::move(bytes)));
+}
+
+const PortableIni::ParsedFile& PortableIni::Remember(std::u16string_view path,
+                                                     std::unique_ptr<ParsedFile> parsed) {
+  auto found = parsed_.find(std::u16string(path));
   if (found == parsed_.end()) {
     if (parsed_.size() >= kParsedFiles) parsed_.clear();
     found = parsed_.emplace(std::u16string(path), nullptr).first;
   }
-  found->second = std::make_unique<ParsedFile>(std::move(bytes));
+  found->second = std::move(parsed);
   return *found->second;
 }
 
@@ -126,7 +137,15 @@ void PortableIni::Write(std::u16string_view path, std::u16string_view section,
                   ? WriteIniValue(u"\r\n", section, key, value)
                   : parsed.lines.Write(section, key, value);
   if (!text) return;
-  store_->Write(path, Encode({parsed.file.utf16, std::move(*text), parsed.file.oddByte}));
+  IniFileText edited{parsed.file.utf16, std::move(*text), parsed.file.oddByte};
+  auto written = std::make_shared<const std::string>(Encode(edited));
+  if (!store_->Write(path, *written)) return;
+  // The next call finds these bytes and need not decode them again when they
+  // decode to the edited text. Everything else in it came from the file, so
+  // only a written name or value the code page cannot hold prevents that.
+  if (edited.utf16 || (AnsiHolds(section) && AnsiHolds(key) && AnsiHolds(value))) {
+    Remember(path, std::make_unique<ParsedFile>(std::move(written), std::move(edited)));
+  }
 }
 
 }  // namespace varkel

@@ -28,6 +28,7 @@ class PortableIni : public IniFiles {
  private:
   struct ParsedFile;
   const ParsedFile& Parsed(std::u16string_view path, FileBytes bytes);
+  const ParsedFile& Remember(std::u16string_view path, std::unique_ptr<ParsedFile> parsed);
 
   AdapterStore store_;
   std::mutex lock_;
