@@ -33,13 +33,16 @@ constexpr std::array<std::int16_t, 256> kByteOfLowChar = [] {
   return bytes;
 }();
 
-// A character the table of low characters does not hold.
+// A character the table of low characters does not hold: '?' when the code
+// page has no byte for it.
 char EncodeRare(char16_t c) {
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
   }
   return '?';
 }
+
+bool IsLowAnsi(char16_t c) { return c < 0x100 && kByteOfLowChar[c] >= 0; }
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
@@ -57,7 +60,7 @@ std::string EncodeAnsi(std::u16string_view text) {
   std::string bytes(text.size(), '\0');
   char* out = bytes.data();
   for (auto c = text.begin(); c != text.end(); ++c) {
-    if (*c < 0x100 && kByteOfLowChar[*c] >= 0) {
+    if (IsLowAnsi(*c)) {
       *out++ = static_cast<char>(kByteOfLowChar[*c]);
       continue;
     }
@@ -67,6 +70,13 @@ std::string EncodeAnsi(std::u16string_view text) {
   }
   bytes.resize(static_cast<std::size_t>(out - bytes.data()));
   return bytes;
+}
+
+bool AnsiHolds(std::u16string_view text) {
+  for (const char16_t c : text) {
+    if (!IsLowAnsi(c) && EncodeRare(c) == '?') return false;
+  }
+  return true;
 }
 
 }  // namespace varkel

@@ -59,9 +59,6 @@ std::u16string_view WithoutTrailingSpaces(std::u16string_view text) {
   return text;
 }
 
-// Whether text written as ANSI reads back as itself.
-bool AnsiHolds(std::u16string_view text) { return DecodeAnsi(EncodeAnsi(text)) == text; }
-
 }  // namespace
 
 struct PortableIni::ParsedFile {
@@ -81,7 +78,7 @@ PortableIni::PortableIni(FileStore& store) : store_(store) {}
 PortableIni::~PortableIni() = default;
 
 const PortableIni::ParsedFile& PortableIni::Parsed(std::u16string_view path, FileBytes bytes) {
-  const auto found = parsed_.find(std::u16string(path));
+  const auto found = parsed_.find(path);
   if (found != parsed_.end() &&
       (found->second->bytes == bytes || *found->second->bytes == *bytes)) {
     return *found->second;
@@ -91,7 +88,7 @@ const PortableIni::ParsedFile& PortableIni::Parsed(std::u16string_view path, Fil
 
 const PortableIni::ParsedFile& PortableIni::Remember(std::u16string_view path,
                                                      std::unique_ptr<ParsedFile> parsed) {
-  auto found = parsed_.find(std::u16string(path));
+  auto found = parsed_.find(path);
   if (found == parsed_.end()) {
     if (parsed_.size() >= kParsedFiles) parsed_.clear();
     found = parsed_.emplace(std::u16string(path), nullptr).first;

@@ -34,7 +34,14 @@ class PortableIni : public IniFiles {
   std::mutex lock_;
   // The last bytes read of each file, decoded and cut into lines: a file
   // read key after key, unchanged, is parsed once.
-  std::unordered_map<std::u16string, std::unique_ptr<ParsedFile>> parsed_;
+  struct PathHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view path) const {
+      return std::hash<std::u16string_view>{}(path);
+    }
+  };
+  std::unordered_map<std::u16string, std::unique_ptr<ParsedFile>, PathHash, std::equal_to<>>
+      parsed_;
 };
 
 }  // namespace varkel

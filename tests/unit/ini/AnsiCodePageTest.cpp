@@ -25,7 +25,11 @@ TEST(AnsiCodePage, MapsWindows1252AndMarksTheRest) {
       {u"a\U0001F600b", "a?b"},                         // one '?' for a surrogate pair
       {std::u16string{u'a', char16_t(0xDC00)}, "a?"},  // a lone surrogate
   };
-  for (const auto& c : cases) EXPECT_EQ(EncodeAnsi(c.text), c.bytes);
+  for (const auto& c : cases) {
+    EXPECT_EQ(EncodeAnsi(c.text), c.bytes);
+    // Held exactly when it comes back as it was.
+    EXPECT_EQ(AnsiHolds(c.text), DecodeAnsi(c.bytes) == c.text) << c.bytes;
+  }
   EXPECT_EQ(DecodeAnsi("\x80\x81\xFF"), std::u16string(u"\u20ac\u0081\u00ff"));
 }
 
