@@ -1,9 +1,15 @@
 // Arbitrary bytes as every layout file of the skin: the whole layout read in
-// start-up order, and every function name looked up.
+// start-up order, every function name looked up, and the main window painted
+// from that layout on each page on the recording canvas, with the pointer
+// over a few places.
 #include <cstdint>
 #include <cstdlib>
 
 #include "FuzzFiles.h"
+#include "platform/portable/PortablePictures.h"
+#include "platform/portable/RasterCanvas.h"
+#include "platform/sim/RecordingCanvas.h"
+#include "platform/sim/StandaloneViews.h"
 #include "skin/SkinLayoutLoader.h"
 
 using namespace varkel;
@@ -19,6 +25,37 @@ class CountingShutdown final : public Shutdown {
   void ShutdownDriver() override { ++calls; }
   int calls = 0;
 };
+
+// Every skin picture: a small one, so that most rectangles reach past it.
+class SmallPictures final : public Pictures {
+ public:
+  std::unique_ptr<Picture> Load(std::u16string_view path) override {
+    return std::make_unique<BitmapPicture>(Bitmap(97, 73, {1, 2, 3}), std::u16string(path));
+  }
+};
+
+void PaintEveryPage(const SkinLayout& layout, fuzz::TextIni& ini) {
+  SmallPictures pictures;
+  sim::StandaloneViews views(pictures, ini);
+  views.skin = layout;
+  views.skin.windowWidth = 120;
+  views.skin.windowHeight = 90;
+  views.model.dpiKnob = {45, 300, -1, 79};
+  views.status.driverRunning = false;
+  views.status.runButton = 6;
+  RasterCanvas raster({views.skin.windowWidth, views.skin.windowHeight});
+  std::size_t lines = 0;
+  sim::RecordingCanvas canvas(raster, [&](std::string) { ++lines; });
+  views.window.PaintOn(&canvas);
+  for (const Page page : {Page::Main, Page::Advanced, Page::Colour}) {
+    views.view.page = page;
+    for (const auto& [x, y] : {std::pair{0, 0}, {60, 45}, {-1, -1}, {119, 89}, {32767, -32768}}) {
+      views.views.OnMouseMove(views.window, x, y);
+      views.views.Paint(views.window);
+    }
+  }
+  if (lines == 0) std::abort();  // the pictures are there: each paint draws
+}
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -36,5 +73,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (std::int32_t code : {-2147483647 - 1, -1, 0, 1, 54, 55, 255, 2147483647}) {
     FunctionName(layout, code);
   }
+  PaintEveryPage(layout, ini);
   return 0;
 }

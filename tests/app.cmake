@@ -6,8 +6,8 @@ endif()
 
 find_package(Python3 COMPONENTS Interpreter)
 
-# The dialog layer's tests make windows from templates of their own.
-target_sources(varkel_win32_tests PRIVATE win32/DialogLayerTest.rc)
+# The dialog layer's and the shell adapters' tests use templates and menus of their own.
+target_sources(varkel_win32_tests PRIVATE win32/DialogLayerTest.rc win32/ShellTest.rc)
 
 add_executable(varkel_probe app/WineProbe.cpp)
 target_link_options(varkel_probe PRIVATE -mconsole)
@@ -34,6 +34,18 @@ endforeach()
 add_test(NAME app.wine.product
   COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh product $<TARGET_FILE:varkel_exe> $<TARGET_FILE:varkel_probe>)
 set_tests_properties(app.wine.product PROPERTIES TIMEOUT 300 LABELS wine)
-add_test(NAME app.wine.demo
-  COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh demo $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>)
-set_tests_properties(app.wine.demo PROPERTIES TIMEOUT 300 LABELS wine)
+foreach(mode demo shell)
+  add_test(NAME app.wine.${mode}
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh ${mode} $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>)
+  set_tests_properties(app.wine.${mode} PROPERTIES TIMEOUT 300 LABELS wine)
+endforeach()
+
+# The main window's picture and its answer to the real pointer, from
+# screenshots (kept in build/windows/screenshots/).
+find_program(VARKEL_PYTHON3 python3)
+if(VARKEL_PYTHON3)
+  add_test(NAME app.wine.views
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh views $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>
+            ${PROJECT_SOURCE_DIR}/skins/default ${CMAKE_BINARY_DIR}/screenshots)
+  set_tests_properties(app.wine.views PROPERTIES TIMEOUT 300 LABELS wine)
+endif()

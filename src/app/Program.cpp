@@ -1,8 +1,9 @@
 #include "app/Program.h"
 
-#include "config/ProfileStore.h"
+#include "app/RestoreDefaults.h"
 #include "device/ApplyProfile.h"
 #include "device/FeatureReports.h"
+#include "views/MainPageCommands.h"
 
 namespace varkel {
 namespace {
@@ -13,8 +14,10 @@ constexpr int kAltReleases = 6;
 Program::Program(const Platform& p, std::u16string dir)
     : platform(p),
       exeDir(std::move(dir)),
+      pictures(p.pictures),
+      animations({view, status, model, p.clock, p.threads, p.repaint}),
       driverWakeup(p.threads.MakeWakeup()),
-      device{link, status, model, p.ini, paths, p.dialogs, p.repaint, p.pointerSpeed, p.blinker},
+      device{link, status, model, p.ini, paths, p.dialogs, p.repaint, p.pointerSpeed, animations},
       reader{link, status, model, p.repaint, p.clock, p.threads, *driverWakeup},
       driver{status, model, macros, p.input, p.clock, p.threads, *driverWakeup, p.ini, paths,
              p.repaint,
@@ -22,7 +25,9 @@ Program::Program(const Platform& p, std::u16string dir)
                std::lock_guard lock(model.lock);
                SendDpiReport(link, model);
              },
-             [this](std::unique_lock<std::mutex>& held) { ApplyProfile(device, held); }} {}
+             [this](std::unique_lock<std::mutex>& held) { ApplyProfile(device, held); }},
+      views{view,   skin, regions, model,  status,  macros,
+            paths,  p.ini, device, p.repaint, pictures, animations} {}
 
 void Program::ShutdownDriver() {
   // The driver and macros press and release Alt; none may be left down.
@@ -34,21 +39,13 @@ void Program::ShutdownDriver() {
 
 void Program::Apply() { ApplyProfile(device); }
 
-void Program::SaveCurrentProfile() {
-  {
-    std::lock_guard lock(model.lock);
-    SaveProfile(platform.ini, paths.configPath, model.currentProfile, model);
-  }
-  platform.repaint.RepaintWholeWindow();
-}
+void Program::SaveCurrentProfile() { SaveWorkingProfile(views); }
 
-void Program::ChooseProfile(std::int32_t n) {
-  {
-    std::lock_guard lock(model.lock);
-    model.currentProfile = n;
-    LoadProfile(platform.ini, paths.configPath, n, false, model);
-  }
-  platform.repaint.RepaintWholeWindow();
+void Program::ChooseProfile(std::int32_t n) { varkel::ChooseProfile(views, n); }
+
+void Program::RestoreDefaults() {
+  MacroFileContext macroFiles{platform.ini, platform.files, platform.dialogs};
+  varkel::RestoreDefaults(device, macroFiles, macros, refreshMacroPage);
 }
 
 }  // namespace varkel

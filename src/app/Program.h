@@ -2,6 +2,7 @@
 // The whole program: one of each record, the platform it runs on, and the
 // contexts through which its parts reach them. The Windows program and the
 // simulated one are the same Program on different platforms.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,6 +22,7 @@
 #include "platform/Hid.h"
 #include "platform/Images.h"
 #include "platform/Ini.h"
+#include "platform/Canvas.h"
 #include "platform/Input.h"
 #include "platform/PointerSpeed.h"
 #include "platform/Repaint.h"
@@ -28,6 +30,10 @@
 #include "platform/WindowShape.h"
 #include "skin/SkinLayout.h"
 #include "skin/WindowShapes.h"
+#include "views/Animations.h"
+#include "views/PictureCache.h"
+#include "views/ViewContext.h"
+#include "views/ViewState.h"
 
 namespace varkel {
 
@@ -43,9 +49,9 @@ struct Platform {
   DesktopInput& input;
   PointerSpeed& pointerSpeed;
   Images& images;
+  Pictures& pictures;  // skin images in the form painting copies from
   ShapedWindow& shapedWindow;
-  MainWindowHost& window;     // notification-area icon, the main window's end
-  RunButtonBlinker& blinker;  // the run-button blinker thread
+  MainWindowHost& window;  // notification-area icon, the main window's end
 };
 
 class Program final : public Shutdown {
@@ -62,6 +68,12 @@ class Program final : public Shutdown {
   void Apply();                         // the apply element
   void SaveCurrentProfile();            // the save element
   void ChooseProfile(std::int32_t n);   // a profile button: load, no write
+  void RestoreDefaults();               // the restore element
+
+  // Set by the macro page: when the advanced page is shown, it lists the
+  // macros a restore has just loaded and repaints the window. Empty while
+  // there is no such page.
+  std::function<void()> refreshMacroPage;
 
   const Platform platform;
   const std::u16string exeDir;
@@ -72,10 +84,14 @@ class Program final : public Shutdown {
   MacroTable macros;
   SkinLayout skin;
   MainWindowRegions regions;
+  ViewState view;
+  PictureCache pictures;
+  AnimationThreads animations;  // the run-button blinker and the LED preview
   std::unique_ptr<Wakeup> driverWakeup;
   DeviceContext device;
   ReaderContext reader;
   DriverContext driver;
+  ViewContext views;
 };
 
 }  // namespace varkel

@@ -23,7 +23,7 @@ void StartThreads(Program& program) {
   // The driver counts as running until the first apply, so this first
   // blinker ends at once.
   program.status.blinkerAlive.store(true);
-  program.platform.blinker.Start();
+  program.animations.Start();
 }
 
 }  // namespace

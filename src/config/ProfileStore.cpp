@@ -1,6 +1,7 @@
 #include "config/ProfileStore.h"
 
 #include <string>
+#include <vector>
 
 #include "config/DecimalText.h"
 #include "config/ProfileEdits.h"
@@ -48,6 +49,21 @@ Section ProfileSection(IniFiles& ini, std::u16string_view file, std::int32_t num
   return {ini, file, Numbered(fromDefaults ? u"CfgReset" : u"Config", number)};
 }
 
+// The default a key reads as when it is missing: no stored value can hold a
+// line break, since a value ends with its line.
+constexpr std::u16string_view kMissing = u"\n";
+
+std::vector<std::u16string> ProfileKeys() {
+  std::vector<std::u16string> keys;
+  for (int b = 0; b < kButtonCount; ++b) keys.push_back(ButtonKey(b + 1));
+  for (const auto key : {kDpiLevelKey, kWheelKey, kMacroModeKey, kLedKey, kSpeedKey}) keys.emplace_back(key);
+  for (int k = 0; k < kDpiLevelCount; ++k) {
+    keys.push_back(DpiValueKey(k));
+    keys.push_back(DpiEnabledKey(k));
+  }
+  return keys;
+}
+
 std::uint8_t LowByte(std::int32_t value) { return static_cast<std::uint8_t>(value); }
 
 }  // namespace
@@ -82,6 +98,14 @@ void SaveProfile(IniFiles& ini, std::u16string_view file, std::int32_t number,
   }
   section.Write(kLedKey, profile.ledStatus);
   section.Write(kSpeedKey, profile.dpiSpeed);
+}
+
+bool HoldsProfile(IniFiles& ini, std::u16string_view file, std::int32_t number, bool fromDefaults) {
+  const Section section = ProfileSection(ini, file, number, fromDefaults);
+  for (const auto& key : ProfileKeys()) {
+    if (ini.Read(file, section.name, key, kShortValue, kMissing) != kMissing) return true;
+  }
+  return false;
 }
 
 void SaveDpiLevel(IniFiles& ini, std::u16string_view file, std::int32_t number,

@@ -17,6 +17,10 @@ void LoadProfile(IniFiles& ini, std::u16string_view file, std::int32_t number, b
 // DPI_SETk/DPI_SET_ENk, LED_STATUS, DPI_SPEED, in that order.
 void SaveProfile(IniFiles& ini, std::u16string_view file, std::int32_t number,
                  const ProfileModel& model);
+// Whether "Config<number>" (or "CfgReset<number>") of the file holds any of
+// a profile's keys. A file without that section, or one that is no ini file
+// at all, holds none.
+bool HoldsProfile(IniFiles& ini, std::u16string_view file, std::int32_t number, bool fromDefaults = false);
 // Writes only DPI_LEVEL of "Config<number>".
 void SaveDpiLevel(IniFiles& ini, std::u16string_view file, std::int32_t number,
                   const ProfileModel& model);

@@ -1,5 +1,6 @@
 #pragma once
-// Rectangles in client pixels: left and top inside, right and bottom outside.
+// Rectangles in client pixels (left and top inside, right and bottom outside)
+// and points on the screen.
 #include <cstdint>
 
 namespace varkel {
@@ -15,6 +16,13 @@ struct Rect {
     return left <= x && x < right && top <= y && y < bottom;
   }
   bool operator==(const Rect&) const = default;
+};
+
+// A point in screen pixels.
+struct ScreenPoint {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  bool operator==(const ScreenPoint&) const = default;
 };
 
 }  // namespace varkel

@@ -3,8 +3,12 @@
 // window: the platform forwards every message of the window to its class
 // and does nothing else of its own.
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string_view>
+
+#include "platform/Canvas.h"
+#include "platform/Region.h"
 
 namespace varkel {
 
@@ -44,6 +48,21 @@ class Window {
 
   // From now on a timer message (wParam timerId) every intervalMs.
   virtual void StartTimer(int timerId, int intervalMs) = 0;
+
+  // Repaint requests from the window's own thread: the whole client area, or
+  // only the pixels of `area`. (Other threads ask through RepaintRequests.)
+  virtual void Invalidate() = 0;
+  virtual void InvalidateRegion(const Region& area) = 0;
+  // Paints what is invalid now, before returning.
+  virtual void UpdateNow() = 0;
+  // Queues a message for the window, handled after the current one.
+  virtual void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+  virtual bool IsMinimized() const = 0;
+
+  // Only while handling the paint message: `draw` composes the picture on an
+  // off-screen canvas of `size`; when it answers true the canvas reaches the
+  // window in one copy, else the window keeps what it showed.
+  virtual void Paint(Extent size, const std::function<bool(Canvas&)>& draw) = 0;
 };
 
 // Handled messages give the value the window answers; nullopt hands the

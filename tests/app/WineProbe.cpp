@@ -11,12 +11,16 @@
 //   varkel_probe answer TITLE      presses that message box's OK button
 //   varkel_probe pointer-speed -   the Windows pointer speed (1 to 20)
 //   varkel_probe set-pointer-speed N
+//   varkel_probe post TITLE MSG WPARAM LPARAM   posts a message to that window
+//                                  (numbers decimal or 0x-hex)
+//   varkel_probe press TITLE ID    presses button ID of that window
 // Prints the number asked for; exit code 2 on a usage error.
 #include <windows.h>
 #include <shellapi.h>
 #include <tlhelp32.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -66,7 +70,7 @@ int CountProcesses(const std::wstring& name) {
 int main() {
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (argc < 3 || argc > 4) {
+  if (argc < 3 || (argc > 4 && argc != 6)) {
     std::fputs("usage: varkel_probe windows|visible|hide|close|processes NAME, or text TITLE ID\n", stderr);
     return 2;
   }
@@ -109,6 +113,15 @@ int main() {
   } else if (command == L"answer") {
     if (found.messageBox) PostMessageW(found.messageBox, WM_COMMAND, IDOK, 0);
     std::printf("%d\n", found.messageBox ? 1 : 0);
+  } else if (command == L"post" && argc == 6) {
+    const auto number = [&](int i) { return std::wcstoull(argv[i], nullptr, 0); };
+    if (found.first)
+      PostMessageW(found.first, static_cast<UINT>(number(3)), static_cast<WPARAM>(number(4)),
+                   static_cast<LPARAM>(number(5)));
+    std::printf("%d\n", found.first ? 1 : 0);
+  } else if (command == L"press" && argc == 4) {
+    if (found.first) PostMessageW(found.first, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0);
+    std::printf("%d\n", found.first ? 1 : 0);
   } else if (command == L"close") {
     if (found.first) PostMessageW(found.first, WM_CLOSE, 0, 0);
     std::printf("%d\n", found.first ? 1 : 0);

@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # The program under Wine: it shows its window, runs once only, and ends
 # when its window is closed.
-#   wine-app.sh second|race|demo EXE PROBE
+#   wine-app.sh second|race|demo|product EXE PROBE
+#   wine-app.sh views EXE PROBE SKIN_DIR SHOT_DIR
 set -u
 mode=$1 exe=$2 probe=$3
+# The views checks read the skin's pictures and keep their screenshots.
+export VARKEL_SKIN_DIR=${4:-} VARKEL_SHOT_DIR=${5:-}
+[ -n "$VARKEL_SHOT_DIR" ] && mkdir -p "$VARKEL_SHOT_DIR"
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 result=$(mktemp)

@@ -8,6 +8,11 @@
 #   MODE demo:   the demo, with its mouse panel
 #   MODE product: the product, which finds no mouse under Wine: it asks for
 #                 the mouse, a second copy still ends at once, OK ends it
+#   MODE shell:  the demo's messages from the system: minimise and restore,
+#                the About box, the icon's double-click, the end of the session
+#   MODE views:  the demo's main window under the real pointer: the looks of
+#                its elements read from screenshots (VARKEL_SHOT_DIR) against
+#                the skin's pictures (VARKEL_SKIN_DIR)
 set -u
 mode=$1 exe=$2 probe=$3 result=$4
 title='Varkel游戏鼠'
@@ -64,6 +69,75 @@ elif [ "$mode" = second ]; then
   start_second
   [ "$second_status" = 0 ] || fail "the second copy ended with $second_status"
   [ "$(probe visible "$title")" = 1 ] || fail "the second copy did not bring the first one back"
+elif [ "$mode" = shell ]; then
+  reports() { probe text 'Simulated mouse' 1000 | sed -n 's/.*Feature reports received: \([0-9]*\).*/\1/p'; }
+  wait_for() {  # wait_for EXPECTED COMMAND...: polls the probe for 5 s
+    local expected=$1 i
+    shift
+    for i in $(seq 1 20); do
+      [ "$(probe "$@")" = "$expected" ] && return 0
+      sleep 0.25
+    done
+    return 1
+  }
+  probe post "$title" 0x112 0xF020 0 >/dev/null
+  wait_for 0 visible "$title" || fail "the system's minimise did not minimise"
+  [ "$(probe windows "$title")" = 1 ] || fail "minimising lost the window"
+  probe post "$title" 0x112 0xF120 0 >/dev/null
+  wait_for 1 visible "$title" || fail "the taskbar's restore did not restore"
+
+  about='关于 Varkel游戏鼠'
+  probe post "$title" 0x112 16 0 >/dev/null
+  wait_for 1 windows "$about" || fail "command 16 opened no About box"
+  probe press "$about" 1 >/dev/null
+  wait_for 0 windows "$about" || fail "the About box's OK did not close it"
+  [ "$(probe windows "$title")" = 1 ] || fail "the About box took the main window with it"
+
+  probe hide "$title" >/dev/null
+  wait_for 0 visible "$title" || fail "the window did not hide"
+  probe post "$title" 1025 154 0x203 >/dev/null
+  sleep 0.5
+  [ "$(probe visible "$title")" = 0 ] || fail "another icon's double-click showed the window"
+  probe post "$title" 1025 153 0x203 >/dev/null
+  wait_for 1 visible "$title" || fail "the icon's double-click did not show the window"
+
+  before=$(reports)
+  probe post "$title" 0x16 0 0 >/dev/null
+  sleep 1
+  after=$(reports)
+  echo "feature reports: $before before the end of the session, $after after" >>"$result"
+  [ -n "$before" ] && [ "${after:-0}" -gt "$before" ] ||
+    fail "the end of the session did not apply the profile again ($before, then $after reports)"
+  [ "$(probe processes "$(basename "$exe")")" = 1 ] || fail "the end of the session ended the program"
+elif [ "$mode" = views ]; then
+  here=$(cd "$(dirname "$0")" && pwd)
+  skin=$VARKEL_SKIN_DIR shots=$VARKEL_SHOT_DIR
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  centre() { python3 "$here/check_looks.py" --centre "$skin" "$1" "$2"; }
+  point() { xdotool mousemove --window "$window" "$@"; }
+  # shot NAME CHECK...: a screenshot, then the looks it must show.
+  shot() {
+    local name=$1
+    shift
+    sleep 1.5
+    import -window root "$shots/views-$name.png"
+    python3 "$here/check_looks.py" "$shots/views-$name.png" "$X" "$Y" "$skin" "$@" >>"$result" ||
+      fail "$name: an element shows another look"
+  }
+  # Started: the current profile, the main tab, the current level's mark, the
+  # enabled levels and the wheel option pressed; the rest at rest.
+  xdotool mousemove 1270 1010
+  shot start main:4:main_down.jpg main:9:main_down.jpg main:65:main_down.jpg main:27:main_down.jpg \
+    main:28:main_down.jpg main:29:main_down.jpg main:30:main_down.jpg main:32:main_down.jpg \
+    main:5:main_normal.jpg main:10:main_normal.jpg main:33:main_normal.jpg main:17:main_normal.jpg
+  # The slot of button 1 under the pointer.
+  point $(centre main 17)
+  shot hover main:17:main_over.jpg main:18:main_normal.jpg main:4:main_down.jpg
+  # A click on the colour tab, then the pointer on no element.
+  point $(centre main 11) click 1
+  point 550 570
+  shot colour main:11:color_down_purple.jpg main:9:color_normal_pink.jpg main:4:color_down_purple.jpg \
+    colour:0:color_down_purple.jpg colour:1:color_normal_pink.jpg
 elif [ "$mode" = race ]; then
   # Both copies have had time to meet at the mutex.
   sleep 3
@@ -82,10 +156,10 @@ fi
 [ "$(xdotool search --name "^$title\$" | wc -l)" = 1 ] || fail "not exactly one X window"
 [ "$(probe processes "$(basename "$exe")")" = 1 ] || fail "not exactly one process"
 
-[ "$mode" = demo ] && probe set-pointer-speed 3 >/dev/null
+[ "$mode" = demo ] || [ "$mode" = shell ] && probe set-pointer-speed 3 >/dev/null
 [ "$(probe close "$title")" = 1 ] || fail "nothing to close"
 wait
-if [ "$mode" = demo ]; then
+if [ "$mode" = demo ] || [ "$mode" = shell ]; then
   # Closing runs the exit sequence: the pointer speed goes back to 10.
   for _ in $(seq 1 40); do
     [ "$(probe processes "$(basename "$exe")")" = 0 ] && break

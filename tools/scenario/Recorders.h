@@ -1,7 +1,7 @@
 #pragma once
 // The harness's recording stand-ins for what the window and the system
 // show: message boxes (answered OK at once), repaints, the notification-area
-// icon, the main window's end and the run-button blinker.
+// icon and the main window's end.
 #include <atomic>
 #include <functional>
 #include <string>
@@ -58,15 +58,6 @@ class RecordingWindow final : public MainWindowHost {
  private:
   Recorder& recorder_;
   std::atomic<bool> destroyed_{false};
-};
-
-class RecordingBlinker final : public RunButtonBlinker {
- public:
-  explicit RecordingBlinker(Recorder& recorder) : recorder_(recorder) {}
-  void Start() override { recorder_.Line("blinker start"); }
-
- private:
-  Recorder& recorder_;
 };
 
 }  // namespace varkel::scenario

@@ -1,11 +1,13 @@
 #pragma once
 // A window of the simulated platform: it keeps what its class asked of it.
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "platform/Window.h"
+#include "platform/portable/RasterCanvas.h"
 
 namespace varkel::sim {
 
@@ -27,6 +29,29 @@ class SimWindow final : public Window {
   bool IsItemChecked(int itemId) override { return checked_.count(itemId) != 0; }
   void StartTimer(int timerId, int intervalMs) override { timers_[timerId] = intervalMs; }
 
+  // Repaint requests are kept in order: a whole-window request as an empty
+  // optional, a region request with its region.
+  void Invalidate() override { invalidations_.emplace_back(); }
+  void InvalidateRegion(const Region& area) override { invalidations_.emplace_back(area); }
+  void UpdateNow() override { ++updates_; }
+  void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override {
+    posted_.push_back({id_, message, wParam, lParam});
+  }
+  bool IsMinimized() const override { return minimized_; }
+  // Draws on the canvas given by PaintOn, else on a fresh raster canvas.
+  void Paint(Extent size, const std::function<bool(Canvas&)>& draw) override {
+    if (paintCanvas_) {
+      presented_ = draw(*paintCanvas_);
+      return;
+    }
+    RasterCanvas raster(size);
+    presented_ = draw(raster);
+    if (presented_) lastPicture_ = raster.Pixels();
+  }
+
+  void SetMinimized(bool minimized) { minimized_ = minimized; }
+  void PaintOn(Canvas* canvas) { paintCanvas_ = canvas; }
+
   // What the person did to the controls.
   void SetItemChecked(int itemId, bool checked) {
     if (checked)
@@ -46,6 +71,16 @@ class SimWindow final : public Window {
   bool Destroyed() const { return destroyed_; }
   bool ModalEnded() const { return modalEnded_; }
   int ModalResult() const { return modalResult_; }
+  const std::vector<std::optional<Region>>& Invalidations() const { return invalidations_; }
+  void ForgetInvalidations() {
+    invalidations_.clear();
+    updates_ = 0;
+  }
+  int Updates() const { return updates_; }
+  const std::vector<WindowMessage>& Posted() const { return posted_; }
+  // Whether the last paint reached the window, and (on the raster) what it showed.
+  bool Presented() const { return presented_; }
+  const Bitmap& LastPicture() const { return lastPicture_; }
 
  private:
   WindowId id_;
@@ -58,6 +93,13 @@ class SimWindow final : public Window {
   std::map<int, std::u16string> itemTexts_;
   std::set<int> checked_;
   std::map<int, int> timers_;
+  std::vector<std::optional<Region>> invalidations_;
+  int updates_ = 0;
+  std::vector<WindowMessage> posted_;
+  bool minimized_ = false;
+  Canvas* paintCanvas_ = nullptr;
+  bool presented_ = false;
+  Bitmap lastPicture_;
 };
 
 }  // namespace varkel::sim

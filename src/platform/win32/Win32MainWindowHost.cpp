@@ -1,17 +1,11 @@
 #include "platform/win32/Win32MainWindowHost.h"
 
-#include <shellapi.h>
-
 #include "app/AppIdentity.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Region.h"
+#include "platform/win32/Win32TrayIcon.h"
 
 namespace varkel::win32 {
-namespace {
-
-constexpr UINT kTrayIconId = 153;
-
-}  // namespace
 
 void Win32MainWindowHost::ShowMessage(std::u16string_view text) {
   MessageBoxW(window_, ToWide(text).c_str(), ToWide(kAppName).c_str(), MB_OK);
@@ -24,13 +18,7 @@ void Win32MainWindowHost::RepaintWholeWindow() {
 
 void Win32MainWindowHost::SetShape(const Region& shape) { Win32ShapedWindow(window_).SetShape(shape); }
 
-void Win32MainWindowHost::RemoveTrayIcon() {
-  NOTIFYICONDATAW icon{};
-  icon.cbSize = sizeof(icon);
-  icon.hWnd = window_;
-  icon.uID = kTrayIconId;
-  Shell_NotifyIconW(NIM_DELETE, &icon);
-}
+void Win32MainWindowHost::RemoveTrayIcon() { DeleteTrayIcon(window_); }
 
 void Win32MainWindowHost::DestroyMainWindow() {
   if (window_) DestroyWindow(window_);

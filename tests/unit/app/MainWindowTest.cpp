@@ -3,6 +3,7 @@
 #include "app/CZUL_TavrinDlg.h"
 #include "app/ResourceIds.h"
 #include "platform/sim/SimWindow.h"
+#include "unit/views/ViewRig.h"
 
 namespace varkel {
 namespace {
@@ -68,6 +69,36 @@ TEST(MainWindow, DeviceChangesGoToTheirHandler) {
   EXPECT_EQ(dialog.OnMessage(arrival), MessageResult(1));
   EXPECT_EQ(seenEvent, 0x8000u);
   EXPECT_EQ(seenData, 1234);
+}
+
+// Paint and pointer messages reach the views; erasing is answered as done.
+TEST(MainWindow, PaintAndPointerMessagesReachTheViews) {
+  viewtest::ViewRig rig;
+  struct NoShutdown : Shutdown {
+    void ShutdownDriver() override {}
+  } shutdown;
+  CZUL_TavrinDlg dialog([](const std::function<void()>&) { return true; }, shutdown, &rig.ctx);
+  dialog.Attach(&rig.window);
+  const auto send = [&](std::uint32_t id, std::int32_t x, std::int32_t y) {
+    return dialog.OnMessage({rig.window.Id(), id, 0, msg::PointParam(x, y)});
+  };
+  EXPECT_EQ(dialog.OnMessage({rig.window.Id(), msg::kEraseBackground, 0, 0}), MessageResult(1));
+
+  const auto slot = rig.Main(17);
+  EXPECT_EQ(send(msg::kMouseMove, slot.x, slot.y), MessageResult(0));
+  EXPECT_EQ(rig.view.mainHover, 17);
+  send(msg::kMouseMove, -5, slot.y);  // negative coordinates come as signed 16-bit halves
+  EXPECT_EQ(rig.view.mainHover, kNoElement);
+
+  const auto profile = rig.Main(6);
+  send(msg::kMouseMove, profile.x, profile.y);
+  send(msg::kLeftButtonDown, profile.x, profile.y);
+  EXPECT_TRUE(rig.view.pressed);
+  send(msg::kLeftButtonUp, profile.x, profile.y);
+  EXPECT_EQ(rig.model.currentProfile, 3);
+
+  EXPECT_EQ(dialog.OnMessage({rig.window.Id(), msg::kPaint, 0, 0}), MessageResult(0));
+  EXPECT_TRUE(rig.window.Presented());
 }
 
 // A window class with a map of each kind of entry, to see how messages are routed.

@@ -13,7 +13,7 @@ class TempFolder {
  public:
   TempFolder() {
     static std::atomic<int> counter{0};
-    const auto* test = testing::UnitTest::GetInstance()->current_test_info();
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     const std::string name = std::string("varkel-") + (test ? test->name() : "test") + "-" +
                              std::to_string(counter++);
     path_ = std::filesystem::temp_directory_path() / name;

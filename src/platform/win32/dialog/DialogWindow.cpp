@@ -1,6 +1,8 @@
 #include "platform/win32/dialog/DialogWindow.h"
 
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Canvas.h"
+#include "platform/win32/Win32Region.h"
 
 namespace varkel::win32 {
 namespace {
@@ -106,6 +108,34 @@ bool DialogWindow::IsItemChecked(int itemId) { return IsDlgButtonChecked(hwnd_, 
 
 void DialogWindow::StartTimer(int timerId, int intervalMs) {
   SetTimer(hwnd_, static_cast<UINT_PTR>(timerId), static_cast<UINT>(intervalMs), nullptr);
+}
+
+void DialogWindow::Invalidate() { InvalidateRect(hwnd_, nullptr, TRUE); }
+
+void DialogWindow::InvalidateRegion(const Region& area) {
+  HRGN region = CreateRegionHandle(area);
+  if (!region) return;
+  InvalidateRgn(hwnd_, region, TRUE);
+  DeleteObject(region);
+}
+
+void DialogWindow::UpdateNow() { UpdateWindow(hwnd_); }
+
+void DialogWindow::Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+  PostMessageW(hwnd_, message, static_cast<WPARAM>(wParam), static_cast<LPARAM>(lParam));
+}
+
+bool DialogWindow::IsMinimized() const { return IsIconic(hwnd_) != FALSE; }
+
+void DialogWindow::Paint(Extent size, const std::function<bool(Canvas&)>& draw) {
+  PAINTSTRUCT paint;
+  HDC target = BeginPaint(hwnd_, &paint);
+  if (target) {
+    const auto icon = reinterpret_cast<HICON>(SendMessageW(hwnd_, WM_GETICON, ICON_BIG, 0));
+    GdiCanvas canvas(target, size, icon);
+    if (draw(canvas)) canvas.CopyTo(target);
+  }
+  EndPaint(hwnd_, &paint);
 }
 
 }  // namespace varkel::win32

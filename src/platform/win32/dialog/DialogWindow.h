@@ -28,6 +28,13 @@ class DialogWindow final : public Window {
   void SetItemText(int itemId, std::u16string_view text) override;
   bool IsItemChecked(int itemId) override;
   void StartTimer(int timerId, int intervalMs) override;
+  void Invalidate() override;
+  void InvalidateRegion(const Region& area) override;
+  void UpdateNow() override;
+  void Post(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) override;
+  bool IsMinimized() const override;
+  // Between BeginPaint and EndPaint; the window's big icon is the canvas's icon.
+  void Paint(Extent size, const std::function<bool(Canvas&)>& draw) override;
 
   HWND Handle() const { return hwnd_; }
   bool Alive() const { return hwnd_ != nullptr; }

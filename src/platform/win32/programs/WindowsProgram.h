@@ -10,23 +10,21 @@
 #include "app/Program.h"
 #include "app/ResourceIds.h"
 #include "app/StartUp.h"
+#include "platform/win32/Win32Canvas.h"
+#include "platform/win32/Win32ControlColours.h"
+#include "platform/win32/Win32Desktop.h"
+#include "platform/win32/Win32FileDialogs.h"
 #include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32Images.h"
 #include "platform/win32/Win32Ini.h"
 #include "platform/win32/Win32Input.h"
 #include "platform/win32/Win32MainWindowHost.h"
+#include "platform/win32/Win32Menus.h"
 #include "platform/win32/Win32PointerSpeed.h"
 #include "platform/win32/Win32Threads.h"
 #include "platform/win32/dialog/Win32DialogHost.h"
 
 namespace varkel::win32 {
-
-// The run-button blinker belongs to the views, which these builds do not
-// have yet.
-class NoBlinker final : public RunButtonBlinker {
- public:
-  void Start() override {}
-};
 
 struct WindowsAdapters {
   Win32Ini ini;
@@ -36,12 +34,16 @@ struct WindowsAdapters {
   Win32Input input;
   Win32PointerSpeed pointerSpeed;
   Win32Images images;
+  Win32Pictures pictures{images};
   Win32MainWindowHost mainWindow;
-  NoBlinker blinker;
+  Win32Desktop desktop;
+  Win32FileDialogs fileDialogs;
+  Win32Menus menus{GetModuleHandleW(nullptr)};
+  Win32ControlColours controlColours;
 
   Platform With(HidBus& mouse) {
-    return {ini,   files,        clock,  threads,    mainWindow, mainWindow, mouse,
-            input, pointerSpeed, images, mainWindow, mainWindow, blinker};
+    return {ini,   files,        clock,  threads,  mainWindow, mainWindow, mouse,
+            input, pointerSpeed, images, pictures, mainWindow, mainWindow};
   }
 };
 
@@ -55,11 +57,15 @@ struct WindowsAdapters {
       [&](const std::function<void()>& dressWindow) {
         const auto window = reinterpret_cast<HWND>(mainWindow.AttachedWindow()->Id());
         adapters.mainWindow.SetWindow(window);
+        adapters.desktop.SetWindow(window);
+        adapters.fileDialogs.SetOwner(window);
         windowKnown(window);
         return StartUp(program, dressWindow);
       },
-      program);
+      program, &program.views);
   if (onDeviceChange) mainWindow.SetDeviceChangeHandler(std::move(onDeviceChange));
+  mainWindow.SetShell({adapters.desktop, adapters.mainWindow, adapters.menus, dialogs, adapters.controlColours,
+                       [&program] { program.Apply(); }});
   dialogs.RunModal(IDD_MAIN_WINDOW, mainWindow, nullptr);
   ExitProcess(0);
 }

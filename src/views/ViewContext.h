@@ -1,0 +1,35 @@
+#pragma once
+// Everything the main window's views reach: the records they show and change,
+// and the operations of the layers below. The program owns each record; the
+// views get them through here.
+#include "config/AppPaths.h"
+#include "config/MouseProfile.h"
+#include "device/DeviceContext.h"
+#include "device/DriverStatus.h"
+#include "macros/MacroTable.h"
+#include "platform/Ini.h"
+#include "platform/Repaint.h"
+#include "skin/SkinLayout.h"
+#include "skin/WindowShapes.h"
+#include "views/Animations.h"
+#include "views/PictureCache.h"
+#include "views/ViewState.h"
+
+namespace varkel {
+
+struct ViewContext {
+  ViewState& view;
+  const SkinLayout& skin;
+  const MainWindowRegions& regions;
+  ProfileModel& model;
+  DriverStatus& status;
+  MacroTable& macros;
+  const AppPaths& paths;
+  IniFiles& ini;
+  DeviceContext& device;
+  RepaintRequests& repaint;
+  PictureCache& pictures;
+  AnimationThreads& animations;
+};
+
+}  // namespace varkel
