@@ -4,9 +4,11 @@
 // stays so, any other file is ANSI (Windows-1252 here), new files are ANSI.
 // Each call reads the whole file and, when it changes, writes it back whole;
 // calls are serialised, as the system serialises profile access.
-#include <unordered_map>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <string_view>
+#include <unordered_map>
 
 #include "platform/Ini.h"
 #include "platform/portable/DiskFileStore.h"
