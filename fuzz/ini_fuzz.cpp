@@ -24,7 +24,7 @@ void CheckText(std::u16string_view text) {
     }
   }
   const auto edited = lines.Write(u"Config1", u"K1", u"42");
-  const std::u16string after = edited ? *edited : std::u16string(text);
+  const std::u16string after = edited ? edited->AppliedTo(text) : std::u16string(text);
   const auto value = FindIniValue(after, u"Config1", u"K1");
   if (!value || *value != u"42") std::abort();
 }

@@ -138,15 +138,15 @@ std::u16string EntryText(std::u16string_view key, std::u16string_view value) {
   return entry;
 }
 
-// text with insertion put at offset; an unterminated line before the offset
-// gets its CRLF first.
-std::u16string InsertAt(std::u16string_view text, std::size_t offset,
-                        std::u16string_view insertion) {
-  std::u16string result(text.substr(0, offset));
-  if (!result.empty() && result.back() != u'\r' && result.back() != u'\n') result += kNewLine;
-  result += insertion;
-  result += text.substr(offset);
-  return result;
+// insertion put at offset; an unterminated line before the offset gets its
+// CRLF first.
+IniEdit InsertAt(std::u16string_view text, std::size_t offset, std::u16string_view insertion) {
+  IniEdit edit{offset, 0, {}};
+  if (offset > 0 && text[offset - 1] != u'\r' && text[offset - 1] != u'\n') {
+    edit.inserted = kNewLine;
+  }
+  edit.inserted += insertion;
+  return edit;
 }
 
 }  // namespace
@@ -168,8 +168,17 @@ std::optional<std::u16string> IniLines::Find(std::u16string_view section,
   return std::u16string(Unquote(lines_[*found].value));
 }
 
-std::optional<std::u16string> IniLines::Write(std::u16string_view section, std::u16string_view key,
-                                              std::u16string_view value) const {
+std::u16string IniEdit::AppliedTo(std::u16string_view text) const {
+  std::u16string result;
+  result.reserve(text.size() - removed + inserted.size());
+  result += text.substr(0, offset);
+  result += inserted;
+  result += text.substr(offset + removed);
+  return result;
+}
+
+std::optional<IniEdit> IniLines::Write(std::u16string_view section, std::u16string_view key,
+                                       std::u16string_view value) const {
   section = StripNameSpaces(section);
   key = StripNameSpaces(key);
   const auto span = FindSection(lines_, section);
@@ -187,11 +196,9 @@ std::optional<std::u16string> IniLines::Write(std::u16string_view section, std::
     if (line.value == value) return std::nullopt;
     // The file's spelling of the key stays; its own line ending too. An
     // unterminated last line is ended, as Windows ends it.
-    std::u16string result(text_.substr(0, line.begin));
-    result += EntryText(line.name, value);
-    if (line.end == line.next) result += kNewLine;
-    result += text_.substr(line.end);
-    return result;
+    IniEdit edit{line.begin, line.end - line.begin, EntryText(line.name, value)};
+    if (line.end == line.next) edit.inserted += kNewLine;
+    return edit;
   }
   // After the last entry, so that comments and blank lines closing the
   // section stay below the new key.
@@ -209,7 +216,9 @@ std::optional<std::u16string> FindIniValue(std::u16string_view text, std::u16str
 
 std::optional<std::u16string> WriteIniValue(std::u16string_view text, std::u16string_view section,
                                             std::u16string_view key, std::u16string_view value) {
-  return IniLines(text).Write(section, key, value);
+  const auto edit = IniLines(text).Write(section, key, value);
+  if (!edit) return std::nullopt;
+  return edit->AppliedTo(text);
 }
 
 }  // namespace varkel

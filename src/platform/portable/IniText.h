@@ -14,6 +14,15 @@ namespace varkel {
 // tabs stay.
 std::u16string_view StripNameSpaces(std::u16string_view name);
 
+// An edit of a text: `removed` characters at `offset` replaced by `inserted`.
+struct IniEdit {
+  std::size_t offset = 0;
+  std::size_t removed = 0;
+  std::u16string inserted;
+
+  std::u16string AppliedTo(std::u16string_view text) const;
+};
+
 // A file's text cut into lines once, for any number of lookups and edits. It
 // views the text, which must outlive it and stay unchanged.
 class IniLines {
@@ -25,12 +34,12 @@ class IniLines {
   // quotes. Nullopt when the section or the key is missing.
   std::optional<std::u16string> Find(std::u16string_view section, std::u16string_view key) const;
 
-  // The text after writing key=value into section: an existing key is
+  // The edit that writes key=value into section: an existing key is
   // changed on its own line, a new key goes after the last entry of its
   // section, a new section at the end. Nullopt when the key already holds
   // exactly that value.
-  std::optional<std::u16string> Write(std::u16string_view section, std::u16string_view key,
-                                      std::u16string_view value) const;
+  std::optional<IniEdit> Write(std::u16string_view section, std::u16string_view key,
+                               std::u16string_view value) const;
 
   enum class Kind { kBlank, kHeader, kComment, kEntry };
   struct Line {
@@ -49,7 +58,8 @@ class IniLines {
   std::vector<Line> lines_;
 };
 
-// IniLines(text).Find and .Write, for a single lookup or edit.
+// IniLines(text).Find, and the text after IniLines(text).Write, for a single
+// lookup or edit.
 std::optional<std::u16string> FindIniValue(std::u16string_view text, std::u16string_view section,
                                            std::u16string_view key);
 std::optional<std::u16string> WriteIniValue(std::u16string_view text, std::u16string_view section,

@@ -38,17 +38,28 @@ IniFileText Decode(std::string_view bytes) {
   return file;
 }
 
-std::string Encode(const IniFileText& file) {
-  if (!file.utf16) return EncodeAnsi(file.text);
-  std::string bytes(sizeof kBom + 2 * file.text.size(), '\0');
+// Text in the file's encoding, without the byte-order mark.
+std::string EncodeText(bool utf16, std::u16string_view text) {
+  if (!utf16) return EncodeAnsi(text);
+  std::string bytes(2 * text.size(), '\0');
   char* out = bytes.data();
-  *out++ = kBom[0];
-  *out++ = kBom[1];
-  for (const char16_t c : file.text) {
+  for (const char16_t c : text) {
     *out++ = static_cast<char>(c & 0xFF);
     *out++ = static_cast<char>(c >> 8);
   }
-  return bytes + file.oddByte;
+  return bytes;
+}
+
+// The file's bytes with the edit made. Every character decoded from the file
+// encodes back to its own bytes, so only the inserted text is encoded; the
+// rest, a UTF-16 file's odd last byte included, is copied.
+std::string EditedBytes(std::string_view bytes, bool utf16, const IniEdit& edit) {
+  const std::size_t head = utf16 ? sizeof kBom : 0;
+  const std::size_t unit = utf16 ? 2 : 1;
+  std::string result(bytes.substr(0, head + unit * edit.offset));
+  result += EncodeText(utf16, edit.inserted);
+  result += bytes.substr(head + unit * (edit.offset + edit.removed));
+  return result;
 }
 
 // The functions take C strings: text ends at a NUL.
@@ -130,17 +141,18 @@ void PortableIni::Write(std::u16string_view path, std::u16string_view section,
   value = UpToNul(value);
   // A file holding only its byte-order mark gets a line break after it
   // before the first section, as Windows writes it.
-  auto text = parsed.file.utf16 && parsed.file.text.empty()
-                  ? WriteIniValue(u"\r\n", section, key, value)
-                  : parsed.lines.Write(section, key, value);
-  if (!text) return;
-  IniFileText edited{parsed.file.utf16, std::move(*text), parsed.file.oddByte};
-  auto written = std::make_shared<const std::string>(Encode(edited));
+  const bool bomOnly = parsed.file.utf16 && parsed.file.text.empty();
+  const auto edit = bomOnly ? IniEdit{0, 0, *WriteIniValue(u"\r\n", section, key, value)}
+                            : parsed.lines.Write(section, key, value);
+  if (!edit) return;
+  auto written = std::make_shared<const std::string>(
+      EditedBytes(*parsed.bytes, parsed.file.utf16, *edit));
   if (!store_->Write(path, *written)) return;
   // The next call finds these bytes and need not decode them again when they
-  // decode to the edited text. Everything else in it came from the file, so
-  // only a written name or value the code page cannot hold prevents that.
-  if (edited.utf16 || (AnsiHolds(section) && AnsiHolds(key) && AnsiHolds(value))) {
+  // decode to the edited text, which only inserted text the code page cannot
+  // hold prevents.
+  if (parsed.file.utf16 || AnsiHolds(edit->inserted)) {
+    IniFileText edited{parsed.file.utf16, edit->AppliedTo(parsed.file.text), parsed.file.oddByte};
     Remember(path, std::make_unique<ParsedFile>(std::move(written), std::move(edited)));
   }
 }
