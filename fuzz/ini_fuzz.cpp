@@ -7,7 +7,6 @@
 #include "FuzzFiles.h"
 #include "platform/portable/AnsiCodePage.h"
 #include "platform/portable/IniText.h"
-#include "platform/portable/PortableIni.h"
 
 using namespace varkel;
 
@@ -17,17 +16,22 @@ const char16_t* const kSections[] = {u"Config1", u"Init", u"", u" macros ", u"[x
 const char16_t* const kKeys[] = {u"K1", u"CurConfig", u"0", u"", u"a b"};
 
 void CheckText(std::u16string_view text) {
+  const IniLines lines(text);
   for (const char16_t* section : kSections) {
-    for (const char16_t* key : kKeys) FindIniValue(text, section, key);
+    for (const char16_t* key : kKeys) {
+      // The parsed lines answer as a fresh parse of the text does.
+      if (lines.Find(section, key) != FindIniValue(text, section, key)) std::abort();
+    }
   }
-  const auto edited = WriteIniValue(text, u"Config1", u"K1", u"42");
-  const std::u16string after = edited ? *edited : std::u16string(text);
+  const auto edited = lines.Write(u"Config1", u"K1", u"42");
+  const std::u16string after = edited ? edited->AppliedTo(text) : std::u16string(text);
   const auto value = FindIniValue(after, u"Config1", u"K1");
   if (!value || *value != u"42") std::abort();
 }
 
-void CheckFile(fuzz::ScratchFolder& folder, const std::uint8_t* data, std::size_t size) {
-  PortableIni ini(folder.Paths());
+void CheckFile(const std::uint8_t* data, std::size_t size) {
+  fuzz::MemoryFolder folder;
+  PortableIni& ini = folder.ini;
   const std::u16string path = folder.Put(u"config.ini", data, size);
   for (std::size_t capacity : {0u, 1u, 5u, 3193u}) {
     const std::u16string value = ini.Read(path, u"Config1", u"K1", capacity, u"def ");
@@ -44,7 +48,6 @@ void CheckFile(fuzz::ScratchFolder& folder, const std::uint8_t* data, std::size_
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static fuzz::ScratchFolder folder;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   CheckText(DecodeAnsi(bytes));
   std::u16string units;
@@ -52,6 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     units += static_cast<char16_t>(data[i] | data[i + 1] << 8);
   }
   CheckText(units);
-  CheckFile(folder, data, size);
+  CheckFile(data, size);
   return 0;
 }

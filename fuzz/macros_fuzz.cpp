@@ -16,11 +16,10 @@ class SilentDialogs final : public Dialogs {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::TextIni ini;
+  fuzz::MemoryFolder folder;
   SilentDialogs dialogs;
-  MacroFileContext ctx{ini, ini, dialogs};
-  const std::u16string path = u"C:\\p\\Macro.dat";
-  ini.Put(path, fuzz::DecodeIniBytes(data, size));
+  MacroFileContext ctx{folder.ini, folder.files, dialogs};
+  const std::u16string path = folder.Put(u"Macro.dat", data, size);
 
   MacroTable table;
   LoadMacros(ctx, path, table);
@@ -28,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (table.currentMacro < 0 || table.currentMacro >= kMacroSlots) std::abort();
 
   const std::u16string copy = u"C:\\p\\copy.dat";
-  SaveMacros(ini, copy, table);
+  SaveMacros(folder.ini, copy, table);
   MacroTable again;
   LoadMacros(ctx, copy, again);
   if (again.macroCount != table.macroCount) std::abort();

@@ -1,32 +1,37 @@
-// Arbitrary bytes as a mask image: the BMP reader, the shape of the visible
-// pixels, and the main window's regions with the shipped control places.
+// Arbitrary bytes as the main window's mask, loaded through the image adapter
+// (BMP or JPEG by content): its shape, and the window's regions with control
+// places pushed past its edges.
 #include <cstdint>
 #include <cstdlib>
-#include <span>
 
-#include "platform/portable/BmpDecoder.h"
-#include "skin/MaskToRegion.h"
+#include "FuzzFiles.h"
 #include "skin/WindowShapes.h"
 
 using namespace varkel;
 
+namespace {
+bool Inside(const Region& region, std::int32_t width, std::int32_t height) {
+  if (region.IsEmpty()) return true;
+  const Rect bounds = region.Bounds();
+  return bounds.left >= 0 && bounds.top >= 0 && bounds.right <= width && bounds.bottom <= height;
+}
+}  // namespace
+
+// A mask that does not decode leaves the window a plain rectangle, whatever
+// the bytes: only decoded masks are worth shaping.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const auto bitmap = DecodeBmp(std::span<const std::uint8_t>(data, size));
-  if (!bitmap) return 0;
-  if (bitmap->Width() < 0 || bitmap->Height() < 0) std::abort();
-  const Region shape = MaskToRegion(*bitmap);
-  if (shape.Area() > std::int64_t{bitmap->Width()} * bitmap->Height()) std::abort();
+  fuzz::MemoryFolder folder;
+  const auto mask = folder.images.Load(folder.Put(u"skins\\main_mask.jpg", data, size));
+  if (!mask || mask->Width() <= 0) return 0;
 
   SkinLayout layout;
   layout.nameBox = {-5, 2, 40, 7};
   layout.eventList = {3, -1, 2147483647, 9};
   layout.macroList = {2, 2, 1, 1};
-  const MainWindowRegions regions = BuildMainWindowRegions(*bitmap, layout);
-  const Rect bounds = regions.advancedRepaint.Bounds();
-  if (!regions.advancedRepaint.IsEmpty() &&
-      (bounds.left < 0 || bounds.top < 0 || bounds.right > bitmap->Width() ||
-       bounds.bottom > bitmap->Height())) {
-    std::abort();  // nothing outside the window is ever repainted
-  }
+  const MainWindowRegions regions = BuildMainWindowRegions(*mask, layout);
+  if (regions.width != mask->Width() || regions.height != mask->Height()) std::abort();
+  if (!Inside(regions.shape, regions.width, regions.height)) std::abort();
+  // Nothing outside the window is ever repainted.
+  if (!Inside(regions.advancedRepaint, regions.width, regions.height)) std::abort();
   return 0;
 }

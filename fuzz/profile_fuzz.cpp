@@ -1,7 +1,10 @@
 // Arbitrary config.ini bytes through LoadCurrentProfile and LoadProfile of
-// every kind of section, then a save that must load back as saved.
+// one kind of section, then a save that must load back as saved. The file's
+// last byte also picks the section, so that over a run every kind is loaded
+// while each execution loads one ('\n' picks [Config1]).
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 
 #include "FuzzFiles.h"
 #include "config/ProfileStore.h"
@@ -9,15 +12,16 @@
 using namespace varkel;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  fuzz::TextIni ini;
-  const AppPaths paths = MakeAppPaths(u"C:\\p");
-  ini.Put(paths.configPath, fuzz::DecodeIniBytes(data, size));
+  fuzz::MemoryFolder folder;
+  PortableIni& ini = folder.ini;
+  const AppPaths paths = MakeAppPaths(std::u16string(fuzz::MemoryFolder::kPath));
+  folder.Put(u"config.ini", data, size);
 
   ProfileModel model;
   LoadCurrentProfile(ini, paths, model);
-  for (std::int32_t number : {-1, 0, 1, 5, 6, 7, 2147483647}) {
-    LoadProfile(ini, paths.configPath, number, number % 2 == 0, model);
-  }
+  constexpr std::int32_t kNumbers[] = {-1, 0, 5, 1, 6, 7, 2147483647};
+  const std::uint8_t pick = size > 0 ? data[size - 1] : 0;
+  LoadProfile(ini, paths.configPath, kNumbers[pick % std::size(kNumbers)], pick >= 0x80, model);
 
   const MouseProfile loaded = model.profile;
   SaveProfile(ini, paths.configPath, 3, model);

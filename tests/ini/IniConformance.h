@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -92,17 +93,37 @@ inline std::string Printable(std::string_view bytes) {
   return out;
 }
 
-// Runs one case: filePath is where the ini under test finds the file, hostFile
-// the same file as this process opens it. Returns what went wrong, one line a
-// fault; empty when the case passes.
+// The case's file as this process reaches it, beside the ini under test:
+// on the host's disk, or in a store the ini works on.
+struct CaseFile {
+  std::function<void(const std::string&)> put;
+  std::function<std::optional<std::string>()> get;  // nothing when there is no file
+  std::function<void()> remove;
+};
+
+inline CaseFile HostFile(const std::filesystem::path& hostFile) {
+  return {[hostFile](const std::string& bytes) {
+            std::ofstream(hostFile, std::ios::binary) << bytes;
+          },
+          [hostFile]() -> std::optional<std::string> {
+            std::ifstream in{hostFile, std::ios::binary};
+            if (!in) return std::nullopt;
+            return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+          },
+          [hostFile] {
+            std::error_code error;
+            std::filesystem::remove(hostFile, error);
+          }};
+}
+
+// Runs one case: filePath is where the ini under test finds the file, file
+// the same file as this process reaches it. Returns what went wrong, one line
+// a fault; empty when the case passes.
 inline std::vector<std::string> RunCase(const Case& c, IniFiles& ini, std::u16string_view filePath,
-                                        const std::filesystem::path& hostFile, bool wine) {
+                                        const CaseFile& file, bool wine) {
   std::vector<std::string> faults;
-  std::error_code error;
-  std::filesystem::remove(hostFile, error);
-  if (c.before.encoding != Encoding::kNoFile) {
-    std::ofstream(hostFile, std::ios::binary) << ToBytes(c.before);
-  }
+  file.remove();
+  if (c.before.encoding != Encoding::kNoFile) file.put(ToBytes(c.before));
   for (std::size_t i = 0; i < c.ops.size(); ++i) {
     const Op& op = c.ops[i];
     if (op.write) {
@@ -118,16 +139,18 @@ inline std::vector<std::string> RunCase(const Case& c, IniFiles& ini, std::u16st
     }
   }
   const FileBytes& after = wine && c.wineAfter ? *c.wineAfter : c.after.value_or(c.before);
-  std::string got = "(no file)";
-  if (std::ifstream in{hostFile, std::ios::binary}) {
-    got.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }
+  const std::string got = file.get().value_or("(no file)");
   const std::string want = after.encoding == Encoding::kNoFile ? "(no file)" : ToBytes(after);
   if (got != want) {
     faults.push_back("file: got \"" + Printable(got) + "\", want \"" + Printable(want) + "\"");
   }
-  std::filesystem::remove(hostFile, error);
+  file.remove();
   return faults;
+}
+
+inline std::vector<std::string> RunCase(const Case& c, IniFiles& ini, std::u16string_view filePath,
+                                        const std::filesystem::path& hostFile, bool wine) {
+  return RunCase(c, ini, filePath, HostFile(hostFile), wine);
 }
 
 }  // namespace varkel::ini_conformance

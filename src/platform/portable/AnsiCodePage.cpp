@@ -14,13 +14,35 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
 
-char EncodeOne(char16_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+constexpr std::array<char16_t, 256> kCharOfByte = [] {
+  std::array<char16_t, 256> chars{};
+  for (std::size_t b = 0; b < chars.size(); ++b) {
+    chars[b] = b >= 0x80 && b < 0xA0 ? kHighControls[b - 0x80] : static_cast<char16_t>(b);
+  }
+  return chars;
+}();
+
+// The byte of each character below U+0100, or -1 where the code page has
+// none (most C1 controls: their bytes hold other characters).
+constexpr std::array<std::int16_t, 256> kByteOfLowChar = [] {
+  std::array<std::int16_t, 256> bytes{};
+  bytes.fill(-1);
+  for (std::size_t b = 0; b < kCharOfByte.size(); ++b) {
+    if (kCharOfByte[b] < 0x100) bytes[kCharOfByte[b]] = static_cast<std::int16_t>(b);
+  }
+  return bytes;
+}();
+
+// A character the table of low characters does not hold: '?' when the code
+// page has no byte for it.
+char EncodeRare(char16_t c) {
   for (std::size_t i = 0; i < kHighControls.size(); ++i) {
     if (kHighControls[i] == c) return static_cast<char>(0x80 + i);
   }
   return '?';
 }
+
+bool IsLowAnsi(char16_t c) { return c < 0x100 && kByteOfLowChar[c] >= 0; }
 
 bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
@@ -28,27 +50,33 @@ bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 }  // namespace
 
 std::u16string DecodeAnsi(std::string_view bytes) {
-  std::u16string text;
-  text.reserve(bytes.size());
-  for (const char b : bytes) {
-    const auto byte = static_cast<std::uint8_t>(b);
-    text += (byte >= 0x80 && byte < 0xA0) ? kHighControls[byte - 0x80] : char16_t{byte};
-  }
+  std::u16string text(bytes.size(), u'\0');
+  char16_t* out = text.data();
+  for (const char b : bytes) *out++ = kCharOfByte[static_cast<std::uint8_t>(b)];
   return text;
 }
 
 std::string EncodeAnsi(std::u16string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (IsHighSurrogate(text[i]) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-      bytes += '?';
-      ++i;
+  std::string bytes(text.size(), '\0');
+  char* out = bytes.data();
+  for (auto c = text.begin(); c != text.end(); ++c) {
+    if (IsLowAnsi(*c)) {
+      *out++ = static_cast<char>(kByteOfLowChar[*c]);
       continue;
     }
-    bytes += EncodeOne(text[i]);
+    // A surrogate pair is one character: one '?'.
+    if (IsHighSurrogate(*c) && c + 1 != text.end() && IsLowSurrogate(c[1])) ++c;
+    *out++ = EncodeRare(*c);
   }
+  bytes.resize(static_cast<std::size_t>(out - bytes.data()));
   return bytes;
+}
+
+bool AnsiHolds(std::u16string_view text) {
+  for (const char16_t c : text) {
+    if (!IsLowAnsi(c) && EncodeRare(c) == '?') return false;
+  }
+  return true;
 }
 
 }  // namespace varkel

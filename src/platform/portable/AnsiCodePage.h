@@ -13,4 +13,8 @@ std::u16string DecodeAnsi(std::string_view bytes);
 // Characters the code page cannot hold become '?', one per code point.
 std::string EncodeAnsi(std::u16string_view text);
 
+// Whether the code page holds every character of the text, so that it
+// encodes and decodes back to itself.
+bool AnsiHolds(std::u16string_view text);
+
 }  // namespace varkel

@@ -1,33 +1,13 @@
 #include "platform/portable/HostPaths.h"
 
-#include <string>
-#include <vector>
+#include <algorithm>
 
 namespace varkel {
 namespace {
 
-bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
-
 bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
 
 char16_t UpperLetter(char16_t c) { return c >= u'a' ? static_cast<char16_t>(c - 0x20) : c; }
-
-std::vector<std::u16string_view> Components(std::u16string_view path) {
-  std::vector<std::u16string_view> parts;
-  std::size_t begin = 0;
-  while (begin <= path.size()) {
-    std::size_t end = begin;
-    while (end < path.size() && !IsSeparator(path[end])) ++end;
-    const std::u16string_view part = path.substr(begin, end - begin);
-    if (part == u"..") {
-      if (!parts.empty()) parts.pop_back();
-    } else if (!part.empty() && part != u".") {
-      parts.push_back(part);
-    }
-    begin = end + 1;
-  }
-  return parts;
-}
 
 // A lone surrogate would make the path conversion throw: it becomes U+FFFD.
 std::filesystem::path FromUtf16(std::u16string_view text) {
@@ -47,14 +27,40 @@ std::filesystem::path FromUtf16(std::u16string_view text) {
 
 }  // namespace
 
-std::filesystem::path HostPaths::ToHost(std::u16string_view windowsPath) const {
+std::u16string RelativeHostPath(std::u16string_view windowsPath) {
   windowsPath = windowsPath.substr(0, windowsPath.find(u'\0'));
-  std::filesystem::path host = root_;
+  std::u16string joined;
+  std::size_t floor = 0;  // ".." never climbs above the drive folder
   if (windowsPath.size() >= 2 && IsAsciiLetter(windowsPath[0]) && windowsPath[1] == u':') {
-    host /= FromUtf16(std::u16string(1, UpperLetter(windowsPath[0])));
+    joined += UpperLetter(windowsPath[0]);
+    floor = 1;
     windowsPath.remove_prefix(2);
   }
-  for (const auto part : Components(windowsPath)) host /= FromUtf16(part);
+  std::size_t begin = 0;
+  while (begin <= windowsPath.size()) {
+    const std::size_t end = std::min(windowsPath.find_first_of(u"\\/", begin), windowsPath.size());
+    const std::u16string_view part = windowsPath.substr(begin, end - begin);
+    if (part == u"..") {
+      const std::size_t slash = joined.rfind(u'/');
+      joined.resize(slash == std::u16string::npos || slash < floor ? floor : slash);
+    } else if (!part.empty() && part != u".") {
+      if (!joined.empty()) joined += u'/';
+      joined += part;
+    }
+    begin = end + 1;
+  }
+  return joined;
+}
+
+std::filesystem::path HostPaths::ToHost(std::u16string_view windowsPath) const {
+  std::filesystem::path host = root_;
+  const std::u16string relative = RelativeHostPath(windowsPath);
+  std::size_t begin = 0;
+  while (begin < relative.size()) {
+    const std::size_t slash = std::min(relative.find(u'/', begin), relative.size());
+    host /= FromUtf16(std::u16string_view(relative).substr(begin, slash - begin));
+    begin = slash + 1;
+  }
   return host;
 }
 

@@ -7,9 +7,14 @@
 // up one component but never above the drive folder (or the root). The path
 // is taken up to its first NUL, as the Windows calls take it.
 #include <filesystem>
+#include <string>
 #include <string_view>
 
 namespace varkel {
+
+// Where a Windows path lands below the root, its parts joined with '/':
+// "c:\a\..\b.ini" -> "C/b.ini". Empty for the root itself.
+std::u16string RelativeHostPath(std::u16string_view windowsPath);
 
 class HostPaths {
  public:

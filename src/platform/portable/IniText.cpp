@@ -1,9 +1,10 @@
 #include "platform/portable/IniText.h"
 
-#include <vector>
-
 namespace varkel {
 namespace {
+
+using Line = IniLines::Line;
+using Kind = IniLines::Kind;
 
 constexpr std::u16string_view kNewLine = u"\r\n";
 
@@ -30,18 +31,6 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
   return true;
 }
 
-enum class LineKind { kBlank, kHeader, kComment, kEntry };
-
-struct Line {
-  std::size_t begin = 0;       // first character of the line
-  std::size_t end = 0;         // its terminator (or the end of the text)
-  std::size_t next = 0;        // first character after the terminator
-  LineKind kind = LineKind::kBlank;
-  std::u16string_view name;    // section of a header, key of an entry
-  bool hasValue = false;       // an entry with '='
-  std::u16string_view value;   // trimmed, quotes still on
-};
-
 Line ParseLine(std::u16string_view text, std::size_t begin, std::size_t end) {
   Line line;
   line.begin = begin;
@@ -49,17 +38,17 @@ Line ParseLine(std::u16string_view text, std::size_t begin, std::size_t end) {
   const std::u16string_view content = TrimBlanks(text.substr(begin, end - begin));
   if (content.empty()) return line;
   if (content.front() == u'[') {
-    line.kind = LineKind::kHeader;
+    line.kind = Kind::kHeader;
     std::u16string_view name = content.substr(1);
     name = name.substr(0, name.find(u']'));
     line.name = TrimBlanks(name);
     return line;
   }
   if (content.front() == u';') {
-    line.kind = LineKind::kComment;
+    line.kind = Kind::kComment;
     return line;
   }
-  line.kind = LineKind::kEntry;
+  line.kind = Kind::kEntry;
   const std::size_t equals = content.find(u'=');
   if (equals == std::u16string_view::npos) {
     line.name = content;
@@ -71,24 +60,38 @@ Line ParseLine(std::u16string_view text, std::size_t begin, std::size_t end) {
   return line;
 }
 
+// Where the line starting at begin ends: its first CR or LF, or the text's
+// end. A plain scan: this runs over every character of every file read.
+std::size_t LineEnd(std::u16string_view text, std::size_t begin) {
+  const char16_t* const first = text.data() + begin;
+  const char16_t* const last = text.data() + text.size();
+  const char16_t* c = first;
+  while (c != last && *c != u'\r' && *c != u'\n') ++c;
+  return begin + static_cast<std::size_t>(c - first);
+}
+
 // Lines end in CRLF, CR or LF; the last one may be unterminated.
 std::vector<Line> SplitLines(std::u16string_view text) {
   std::vector<Line> lines;
   std::size_t begin = 0;
   while (begin < text.size()) {
-    std::size_t end = text.find_first_of(u"\r\n", begin);
-    std::size_t next;
-    if (end == std::u16string_view::npos) {
-      end = next = text.size();
+    const std::size_t end = LineEnd(text, begin);
+    std::size_t next = end + 1;
+    if (end == text.size()) {
+      next = end;
     } else if (text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n') {
       next = end + 2;
-    } else {
-      next = end + 1;
     }
     Line line = ParseLine(text, begin, end);
     line.next = next;
     lines.push_back(line);
     begin = next;
+  }
+  std::size_t sectionEnd = lines.size();
+  for (std::size_t i = lines.size(); i-- > 0;) {
+    if (lines[i].kind != Kind::kHeader) continue;
+    lines[i].sectionEnd = sectionEnd;
+    sectionEnd = i;
   }
   return lines;
 }
@@ -111,10 +114,9 @@ struct SectionSpan {
 std::optional<SectionSpan> FindSection(const std::vector<Line>& lines,
                                        std::u16string_view section) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (lines[i].kind != LineKind::kHeader || !SameName(lines[i].name, section)) continue;
-    SectionSpan span{i, i + 1};
-    while (span.end < lines.size() && lines[span.end].kind != LineKind::kHeader) ++span.end;
-    return span;
+    if (lines[i].kind == Kind::kHeader && SameName(lines[i].name, section)) {
+      return SectionSpan{i, lines[i].sectionEnd};
+    }
   }
   return std::nullopt;
 }
@@ -122,7 +124,7 @@ std::optional<SectionSpan> FindSection(const std::vector<Line>& lines,
 std::optional<std::size_t> FindKey(const std::vector<Line>& lines, SectionSpan span,
                                    std::u16string_view key) {
   for (std::size_t i = span.header + 1; i < span.end; ++i) {
-    if (lines[i].kind == LineKind::kEntry && lines[i].hasValue && SameName(lines[i].name, key)) {
+    if (lines[i].kind == Kind::kEntry && lines[i].hasValue && SameName(lines[i].name, key)) {
       return i;
     }
   }
@@ -136,15 +138,15 @@ std::u16string EntryText(std::u16string_view key, std::u16string_view value) {
   return entry;
 }
 
-// text with insertion put at offset; an unterminated line before the offset
-// gets its CRLF first.
-std::u16string InsertAt(std::u16string_view text, std::size_t offset,
-                        std::u16string_view insertion) {
-  std::u16string result(text.substr(0, offset));
-  if (!result.empty() && result.back() != u'\r' && result.back() != u'\n') result += kNewLine;
-  result += insertion;
-  result += text.substr(offset);
-  return result;
+// insertion put at offset; an unterminated line before the offset gets its
+// CRLF first.
+IniEdit InsertAt(std::u16string_view text, std::size_t offset, std::u16string_view insertion) {
+  IniEdit edit{offset, 0, {}};
+  if (offset > 0 && text[offset - 1] != u'\r' && text[offset - 1] != u'\n') {
+    edit.inserted = kNewLine;
+  }
+  edit.inserted += insertion;
+  return edit;
 }
 
 }  // namespace
@@ -155,24 +157,31 @@ std::u16string_view StripNameSpaces(std::u16string_view name) {
   return name;
 }
 
-std::optional<std::u16string> FindIniValue(std::u16string_view text, std::u16string_view section,
-                                           std::u16string_view key) {
-  section = StripNameSpaces(section);
-  key = StripNameSpaces(key);
-  const std::vector<Line> lines = SplitLines(text);
-  const auto span = FindSection(lines, section);
+IniLines::IniLines(std::u16string_view text) : text_(text), lines_(SplitLines(text)) {}
+
+std::optional<std::u16string> IniLines::Find(std::u16string_view section,
+                                             std::u16string_view key) const {
+  const auto span = FindSection(lines_, StripNameSpaces(section));
   if (!span) return std::nullopt;
-  const auto found = FindKey(lines, *span, key);
+  const auto found = FindKey(lines_, *span, StripNameSpaces(key));
   if (!found) return std::nullopt;
-  return std::u16string(Unquote(lines[*found].value));
+  return std::u16string(Unquote(lines_[*found].value));
 }
 
-std::optional<std::u16string> WriteIniValue(std::u16string_view text, std::u16string_view section,
-                                            std::u16string_view key, std::u16string_view value) {
+std::u16string IniEdit::AppliedTo(std::u16string_view text) const {
+  std::u16string result;
+  result.reserve(text.size() - removed + inserted.size());
+  result += text.substr(0, offset);
+  result += inserted;
+  result += text.substr(offset + removed);
+  return result;
+}
+
+std::optional<IniEdit> IniLines::Write(std::u16string_view section, std::u16string_view key,
+                                       std::u16string_view value) const {
   section = StripNameSpaces(section);
   key = StripNameSpaces(key);
-  const std::vector<Line> lines = SplitLines(text);
-  const auto span = FindSection(lines, section);
+  const auto span = FindSection(lines_, section);
   if (!span) {
     std::u16string newSection = u"[";
     newSection += section;
@@ -180,26 +189,36 @@ std::optional<std::u16string> WriteIniValue(std::u16string_view text, std::u16st
     newSection += kNewLine;
     newSection += EntryText(key, value);
     newSection += kNewLine;
-    return InsertAt(text, text.size(), newSection);
+    return InsertAt(text_, text_.size(), newSection);
   }
-  if (const auto found = FindKey(lines, *span, key)) {
-    const Line& line = lines[*found];
+  if (const auto found = FindKey(lines_, *span, key)) {
+    const Line& line = lines_[*found];
     if (line.value == value) return std::nullopt;
     // The file's spelling of the key stays; its own line ending too. An
     // unterminated last line is ended, as Windows ends it.
-    std::u16string result(text.substr(0, line.begin));
-    result += EntryText(line.name, value);
-    if (line.end == line.next) result += kNewLine;
-    result += text.substr(line.end);
-    return result;
+    IniEdit edit{line.begin, line.end - line.begin, EntryText(line.name, value)};
+    if (line.end == line.next) edit.inserted += kNewLine;
+    return edit;
   }
   // After the last entry, so that comments and blank lines closing the
   // section stay below the new key.
   std::size_t after = span->header;
   for (std::size_t i = span->header + 1; i < span->end; ++i) {
-    if (lines[i].kind == LineKind::kEntry) after = i;
+    if (lines_[i].kind == Kind::kEntry) after = i;
   }
-  return InsertAt(text, lines[after].next, EntryText(key, value) + std::u16string(kNewLine));
+  return InsertAt(text_, lines_[after].next, EntryText(key, value) + std::u16string(kNewLine));
+}
+
+std::optional<std::u16string> FindIniValue(std::u16string_view text, std::u16string_view section,
+                                           std::u16string_view key) {
+  return IniLines(text).Find(section, key);
+}
+
+std::optional<std::u16string> WriteIniValue(std::u16string_view text, std::u16string_view section,
+                                            std::u16string_view key, std::u16string_view value) {
+  const auto edit = IniLines(text).Write(section, key, value);
+  if (!edit) return std::nullopt;
+  return edit->AppliedTo(text);
 }
 
 }  // namespace varkel

@@ -1,12 +1,9 @@
 #include "platform/portable/PortableFiles.h"
 
-#include <system_error>
-
 namespace varkel {
 
 bool PortableFiles::Exists(std::u16string_view path) {
-  std::error_code error;
-  return std::filesystem::exists(paths_.ToHost(path), error);
+  return store_->State(path) == PathState::kPresent;
 }
 
 }  // namespace varkel

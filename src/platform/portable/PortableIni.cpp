@@ -1,9 +1,6 @@
 #include "platform/portable/PortableIni.h"
 
-#include <fstream>
-#include <iterator>
 #include <optional>
-#include <system_error>
 
 #include "platform/portable/AnsiCodePage.h"
 #include "platform/portable/IniText.h"
@@ -13,21 +10,14 @@ namespace {
 
 constexpr char kBom[] = {'\xFF', '\xFE'};
 
+// Files of more paths than this make the parse cache start over.
+constexpr std::size_t kParsedFiles = 16;
+
 struct IniFileText {
   bool utf16 = false;
   std::u16string text;
   std::string oddByte;  // a UTF-16 file's dangling last byte, kept as it was
 };
-
-std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(path, error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (in.bad()) return std::nullopt;
-  return bytes;
-}
 
 IniFileText Decode(std::string_view bytes) {
   IniFileText file;
@@ -37,30 +27,39 @@ IniFileText Decode(std::string_view bytes) {
   }
   file.utf16 = true;
   bytes.remove_prefix(2);
-  file.text.reserve(bytes.size() / 2);
-  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
-    file.text += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
-                                       static_cast<unsigned char>(bytes[i + 1]) << 8);
+  file.text.resize(bytes.size() / 2);
+  const char* in = bytes.data();
+  for (char16_t& c : file.text) {
+    c = static_cast<char16_t>(static_cast<unsigned char>(in[0]) |
+                              static_cast<unsigned char>(in[1]) << 8);
+    in += 2;
   }
   if (bytes.size() % 2 != 0) file.oddByte.assign(1, bytes.back());
   return file;
 }
 
-std::string Encode(const IniFileText& file) {
-  if (!file.utf16) return EncodeAnsi(file.text);
-  std::string bytes(kBom, sizeof kBom);
-  bytes.reserve(2 + 2 * file.text.size() + 1);
-  for (const char16_t c : file.text) {
-    bytes += static_cast<char>(c & 0xFF);
-    bytes += static_cast<char>(c >> 8);
+// Text in the file's encoding, without the byte-order mark.
+std::string EncodeText(bool utf16, std::u16string_view text) {
+  if (!utf16) return EncodeAnsi(text);
+  std::string bytes(2 * text.size(), '\0');
+  char* out = bytes.data();
+  for (const char16_t c : text) {
+    *out++ = static_cast<char>(c & 0xFF);
+    *out++ = static_cast<char>(c >> 8);
   }
-  return bytes + file.oddByte;
+  return bytes;
 }
 
-// A missing folder or a read-only file makes the write fail, silently.
-void WriteBytes(const std::filesystem::path& path, std::string_view bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+// The file's bytes with the edit made. Every character decoded from the file
+// encodes back to its own bytes, so only the inserted text is encoded; the
+// rest, a UTF-16 file's odd last byte included, is copied.
+std::string EditedBytes(std::string_view bytes, bool utf16, const IniEdit& edit) {
+  const std::size_t head = utf16 ? sizeof kBom : 0;
+  const std::size_t unit = utf16 ? 2 : 1;
+  std::string result(bytes.substr(0, head + unit * edit.offset));
+  result += EncodeText(utf16, edit.inserted);
+  result += bytes.substr(head + unit * (edit.offset + edit.removed));
+  return result;
 }
 
 // The functions take C strings: text ends at a NUL.
@@ -73,6 +72,42 @@ std::u16string_view WithoutTrailingSpaces(std::u16string_view text) {
 
 }  // namespace
 
+struct PortableIni::ParsedFile {
+  explicit ParsedFile(FileBytes read) : ParsedFile(read, Decode(*read)) {}
+  ParsedFile(FileBytes read, IniFileText decoded)
+      : bytes(std::move(read)), file(std::move(decoded)), lines(file.text) {}
+  ParsedFile(const ParsedFile&) = delete;  // lines view file.text
+  ParsedFile& operator=(const ParsedFile&) = delete;
+
+  FileBytes bytes;
+  IniFileText file;
+  IniLines lines;
+};
+
+PortableIni::PortableIni(const HostPaths& paths) : store_(paths) {}
+PortableIni::PortableIni(FileStore& store) : store_(store) {}
+PortableIni::~PortableIni() = default;
+
+const PortableIni::ParsedFile& PortableIni::Parsed(std::u16string_view path, FileBytes bytes) {
+  const auto found = parsed_.find(path);
+  if (found != parsed_.end() &&
+      (found->second->bytes == bytes || *found->second->bytes == *bytes)) {
+    return *found->second;
+  }
+  return Remember(path, std::make_unique<ParsedFile>(std::move(bytes)));
+}
+
+const PortableIni::ParsedFile& PortableIni::Remember(std::u16string_view path,
+                                                     std::unique_ptr<ParsedFile> parsed) {
+  auto found = parsed_.find(path);
+  if (found == parsed_.end()) {
+    if (parsed_.size() >= kParsedFiles) parsed_.clear();
+    found = parsed_.emplace(std::u16string(path), nullptr).first;
+  }
+  found->second = std::move(parsed);
+  return *found->second;
+}
+
 std::u16string PortableIni::Read(std::u16string_view path, std::u16string_view section,
                                  std::u16string_view key, std::size_t capacity,
                                  std::u16string_view def) {
@@ -80,8 +115,8 @@ std::u16string PortableIni::Read(std::u16string_view path, std::u16string_view s
   std::optional<std::u16string> value;
   {
     std::lock_guard guard(lock_);
-    if (const auto bytes = ReadBytes(paths_.ToHost(path))) {
-      value = FindIniValue(Decode(*bytes).text, UpToNul(section), UpToNul(key));
+    if (FileBytes bytes = store_->Read(path)) {
+      value = Parsed(path, std::move(bytes)).lines.Find(UpToNul(section), UpToNul(key));
     }
   }
   std::u16string result =
@@ -90,23 +125,36 @@ std::u16string PortableIni::Read(std::u16string_view path, std::u16string_view s
   return result;
 }
 
+// A missing folder or a read-only file makes the write fail, silently.
 void PortableIni::Write(std::u16string_view path, std::u16string_view section,
                         std::u16string_view key, std::u16string_view value) {
   std::lock_guard guard(lock_);
-  const std::filesystem::path host = paths_.ToHost(path);
-  IniFileText file;
-  if (const auto bytes = ReadBytes(host)) {
-    file = Decode(*bytes);
-  } else if (std::error_code error; std::filesystem::exists(host, error) || error) {
-    return;  // something there that cannot be read: never overwrite it
+  FileBytes bytes = store_->Read(path);
+  if (!bytes) {
+    // Something there that cannot be read: never overwrite it.
+    if (store_->State(path) != PathState::kMissing) return;
+    bytes = std::make_shared<const std::string>();
   }
+  const ParsedFile& parsed = Parsed(path, std::move(bytes));
+  section = UpToNul(section);
+  key = UpToNul(key);
+  value = UpToNul(value);
   // A file holding only its byte-order mark gets a line break after it
   // before the first section, as Windows writes it.
-  if (file.utf16 && file.text.empty()) file.text = u"\r\n";
-  auto text = WriteIniValue(file.text, UpToNul(section), UpToNul(key), UpToNul(value));
-  if (!text) return;
-  file.text = std::move(*text);
-  WriteBytes(host, Encode(file));
+  const bool bomOnly = parsed.file.utf16 && parsed.file.text.empty();
+  const auto edit = bomOnly ? IniEdit{0, 0, *WriteIniValue(u"\r\n", section, key, value)}
+                            : parsed.lines.Write(section, key, value);
+  if (!edit) return;
+  auto written = std::make_shared<const std::string>(
+      EditedBytes(*parsed.bytes, parsed.file.utf16, *edit));
+  if (!store_->Write(path, *written)) return;
+  // The next call finds these bytes and need not decode them again when they
+  // decode to the edited text, which only inserted text the code page cannot
+  // hold prevents.
+  if (parsed.file.utf16 || AnsiHolds(edit->inserted)) {
+    IniFileText edited{parsed.file.utf16, edit->AppliedTo(parsed.file.text), parsed.file.oddByte};
+    Remember(path, std::make_unique<ParsedFile>(std::move(written), std::move(edited)));
+  }
 }
 
 }  // namespace varkel
