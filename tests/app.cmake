@@ -51,4 +51,10 @@ if(VARKEL_PYTHON3)
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh views $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>
             ${PROJECT_SOURCE_DIR}/skins/default ${CMAKE_BINARY_DIR}/screenshots)
   set_tests_properties(app.wine.views PROPERTIES TIMEOUT 300 LABELS wine)
+  # The notification area: the icon, a second copy, the owner-drawn menu
+  # (its screenshot kept as screenshots/tray-menu.png) and the exit from it.
+  add_test(NAME app.wine.tray
+    COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/app/wine-app.sh tray $<TARGET_FILE:varkel_demo> $<TARGET_FILE:varkel_probe>
+            ${PROJECT_SOURCE_DIR}/skins/default ${CMAKE_BINARY_DIR}/screenshots)
+  set_tests_properties(app.wine.tray PROPERTIES TIMEOUT 300 LABELS wine)
 endif()

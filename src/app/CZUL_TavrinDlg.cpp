@@ -40,7 +40,7 @@ MessageResult CZUL_TavrinDlg::OnInitDialog(const WindowMessage&) {
   }
   startUp_({.dressWindow = [this] { DressWindow(); },
             .prepareEventListMenu = [this] { PrepareEventListMenu(); },
-            .placeEditLine = {},
+            .placeEditLine = {},  // the window holds no macro page yet
             .prepareTrayMenu = [this] { PrepareTrayMenu(); }});
   return 1;  // the platform gives the default focus
 }

@@ -14,6 +14,8 @@
 //   varkel_probe post TITLE MSG WPARAM LPARAM   posts a message to that window
 //                                  (numbers decimal or 0x-hex)
 //   varkel_probe press TITLE ID    presses button ID of that window
+//   varkel_probe tray TITLE        1 if that window has its notification-area icon (id 153)
+//   varkel_probe popup -           "LEFT TOP RIGHT BOTTOM" of the open popup menu, or nothing
 // Prints the number asked for; exit code 2 on a usage error.
 #include <windows.h>
 #include <shellapi.h>
@@ -27,6 +29,8 @@ namespace {
 
 // A message box's text is its static control 0xFFFF.
 constexpr int kMessageTextId = 0xFFFF;
+// The program's notification-area icon.
+constexpr UINT kTrayIconId = 153;
 
 struct Search {
   std::wstring title;
@@ -90,6 +94,13 @@ int main() {
     std::printf("%d\n", speed);
     return 0;
   }
+  if (command == L"popup") {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    RECT r{};
+    if (menu && IsWindowVisible(menu) && GetWindowRect(menu, &r))
+      std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    return 0;
+  }
   if (command == L"processes") {
     std::printf("%d\n", CountProcesses(name));
     return 0;
@@ -122,6 +133,13 @@ int main() {
   } else if (command == L"press" && argc == 4) {
     if (found.first) PostMessageW(found.first, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0);
     std::printf("%d\n", found.first ? 1 : 0);
+  } else if (command == L"tray") {
+    // Changing nothing of an icon succeeds only when the icon is there.
+    NOTIFYICONDATAW icon{};
+    icon.cbSize = sizeof(icon);
+    icon.hWnd = found.first;
+    icon.uID = kTrayIconId;
+    std::printf("%d\n", found.first && Shell_NotifyIconW(NIM_MODIFY, &icon) ? 1 : 0);
   } else if (command == L"close") {
     if (found.first) PostMessageW(found.first, WM_CLOSE, 0, 0);
     std::printf("%d\n", found.first ? 1 : 0);

@@ -2,10 +2,10 @@
 # The program under Wine: it shows its window, runs once only, and ends
 # when its window is closed.
 #   wine-app.sh second|race|demo|product|renamed EXE PROBE
-#   wine-app.sh views EXE PROBE SKIN_DIR SHOT_DIR
+#   wine-app.sh views|tray EXE PROBE SKIN_DIR SHOT_DIR
 set -u
 mode=$1 exe=$2 probe=$3
-# The views checks read the skin's pictures and keep their screenshots.
+# The views and tray checks read the skin's pictures and keep their screenshots.
 export VARKEL_SKIN_DIR=${4:-} VARKEL_SHOT_DIR=${5:-}
 [ -n "$VARKEL_SHOT_DIR" ] && mkdir -p "$VARKEL_SHOT_DIR"
 here=$(cd "$(dirname "$0")" && pwd)

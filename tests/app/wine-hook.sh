@@ -15,6 +15,10 @@
 #                the skin's pictures (VARKEL_SKIN_DIR)
 #   MODE renamed: the product under another file name: its message box is
 #                 captioned with that name
+#   MODE tray:   the demo in the notification area: the skin's close element
+#                hides it with the icon, a second copy shows it (icon kept),
+#                the icon's menu (a screenshot of it, checked) shows it again
+#                and quits, which sets the pointer speed back
 set -u
 mode=$1 exe=$2 probe=$3 result=$4
 title='Varkel游戏鼠'
@@ -64,6 +68,16 @@ if [ -z "$window" ]; then
   exit 0
 fi
 
+wait_for() {  # wait_for EXPECTED COMMAND...: polls the probe for 5 s
+  local expected=$1 i
+  shift
+  for i in $(seq 1 20); do
+    [ "$(probe "$@")" = "$expected" ] && return 0
+    sleep 0.25
+  done
+  return 1
+}
+
 insert_message="请插入【Varkel】USB鼠标"
 if [ "$mode" = product ]; then
   text=$(message_text "$title")
@@ -92,17 +106,73 @@ elif [ "$mode" = second ]; then
   start_second
   [ "$second_status" = 0 ] || fail "the second copy ended with $second_status"
   [ "$(probe visible "$title")" = 1 ] || fail "the second copy did not bring the first one back"
-elif [ "$mode" = shell ]; then
-  reports() { probe text 'Simulated mouse' 1000 | sed -n 's/.*Feature reports received: \([0-9]*\).*/\1/p'; }
-  wait_for() {  # wait_for EXPECTED COMMAND...: polls the probe for 5 s
-    local expected=$1 i
-    shift
-    for i in $(seq 1 20); do
-      [ "$(probe "$@")" = "$expected" ] && return 0
+elif [ "$mode" = tray ]; then
+  here=$(cd "$(dirname "$0")" && pwd)
+  skin=$VARKEL_SKIN_DIR shots=$VARKEL_SHOT_DIR
+  # The skin's close element (13): into the notification area. The pointer
+  # comes from elsewhere in the window, so that the window hears it arrive
+  # over the element (Wine drops a move back to where it last saw the
+  # pointer, as happens when the window shows again under it).
+  hide_to_tray() {
+    xdotool mousemove --window "$window" 400 300
+    sleep 0.3
+    xdotool mousemove --window "$window" $(python3 "$here/check_looks.py" --centre "$skin" main 13)
+    sleep 0.3
+    xdotool click 1
+    wait_for 0 visible "$title" || fail "element 13 did not hide the window ($1)"
+    [ "$(probe tray "$title")" = 1 ] || fail "no notification-area icon after element 13 ($1)"
+  }
+  # The icon's right-button release: menu 157 at the pointer.
+  open_tray_menu() {
+    xdotool mousemove 600 400
+    probe post "$title" 1025 153 0x205 >/dev/null
+    popup=""
+    for _ in $(seq 1 20); do
+      popup=$(probe popup -)
+      [ -n "$popup" ] && break
       sleep 0.25
     done
-    return 1
+    [ -n "$popup" ] || fail "the icon's right-click opened no menu ($1)"
   }
+
+  hide_to_tray "first"
+  start_second
+  [ "$second_status" = 0 ] || fail "the second copy ended with $second_status"
+  [ "$(probe visible "$title")" = 1 ] || fail "the second copy did not show the hidden window"
+  [ "$(probe tray "$title")" = 1 ] || fail "showing the window from a second copy removed the icon"
+
+  hide_to_tray "before the menu"
+  open_tray_menu "show"
+  read -r left top right bottom <<<"$popup"
+  [ "$left $top" = "600 400" ] || fail "the menu opened at $left $top, not at the pointer (600 400)"
+  # The first item under the pointer, selected: the screenshot is checked
+  # and kept.
+  xdotool mousemove $((left + 20)) $((top + 12))
+  sleep 1
+  import -window root "$shots/tray-menu.png"
+  checked=$(python3 "$here/check_menu.py" "$shots/tray-menu.png" $popup)
+  echo "$checked" | grep -v '^items' >>"$result"
+  echo "$checked" | grep -q '^fail' && fail "the tray menu does not look as drawn"
+  read -r _ show_y quit_y <<<"$(echo "$checked" | grep '^items')"
+  # "显示界面   ": shown, the icon removed.
+  xdotool mousemove $((left + 20)) "${show_y:-$((top + 12))}" click 1
+  wait_for 1 visible "$title" || fail "\"显示界面\" did not show the window"
+  wait_for 0 tray "$title" || fail "\"显示界面\" did not remove the icon"
+
+  # "退出驱动": the exit sequence, the pointer speed back at 10.
+  probe set-pointer-speed 3 >/dev/null
+  hide_to_tray "before quitting"
+  open_tray_menu "quit"
+  read -r left top right bottom <<<"$popup"
+  xdotool mousemove $((left + 20)) $((top + 12))
+  sleep 0.5
+  xdotool mousemove $((left + 20)) "${quit_y:-$((top + 32))}" click 1
+  wait_for_exit "after \"退出驱动\""
+  [ "$(probe pointer-speed -)" = 10 ] || fail "the pointer speed is not back at 10 after \"退出驱动\""
+  echo done >>"$result"
+  exit 0
+elif [ "$mode" = shell ]; then
+  reports() { probe text 'Simulated mouse' 1000 | sed -n 's/.*Feature reports received: \([0-9]*\).*/\1/p'; }
   probe post "$title" 0x112 0xF020 0 >/dev/null
   wait_for 0 visible "$title" || fail "the system's minimise did not minimise"
   [ "$(probe windows "$title")" = 1 ] || fail "minimising lost the window"

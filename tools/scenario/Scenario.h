@@ -56,7 +56,6 @@ class Scenario {
   sim::SimMouse& Mouse() { return *mouse_; }
   ScenarioWindow& MainWindow() { return window_; }
   ScenarioShell& Shell() { return shell_; }
-  CZUL_TavrinDlg& MainWindowClass() { return *dialog_; }
   bool Started() const { return started_; }
   bool Ended() const { return ended_; }
 

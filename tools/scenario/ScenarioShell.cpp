@@ -12,7 +12,7 @@ constexpr WindowId kModalWindowId = 2;
 constexpr std::uintptr_t kOk = 1;
 
 std::string ModalName(int templateId) {
-  return templateId == IDD_ABOUTBOX ? "about" : "dialog " + std::to_string(templateId);
+  return templateId == IDD_ABOUTBOX ? "about" : "modal " + std::to_string(templateId);
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 // What the main window finds beside it in the harness, written to the
 // transcript:
 //   menu open MENUID X Y        a popup menu opens at screen point (X, Y)
-//   about open, about close     the About box (answered OK at once)
+//   about open, about close     the About box (answered OK at once; another
+//                               modal window: modal N open, modal N close)
 //   dialog open FILTER          a file dialog, answered as the script queued
 //   dialog save FILTER EXT
 // The menus are the program's resources (154 and 157). A popup stays open

@@ -321,6 +321,41 @@ TEST(MainWindowShell, UnplugEndsAHiddenWindow) {
   EXPECT_FALSE(rig.mouse.GetState().exitReceived);
 }
 
+// Start-up runs the window's own steps; two of them load and convert the
+// menus, the event list's before the notification area's.
+TEST(MainWindowShell, StartUpStepsLoadBothMenus) {
+  Shell shell;
+  Log ran;
+  CZUL_TavrinDlg dialog(
+      [&](const MainWindowSteps& steps) {
+        const std::pair<const char*, const std::function<void()>*> named[] = {
+            {"dress", &steps.dressWindow},
+            {"event list menu", &steps.prepareEventListMenu},
+            {"edit line", &steps.placeEditLine},
+            {"tray menu", &steps.prepareTrayMenu}};
+        for (const auto& [name, step] : named) {
+          if (!*step) continue;
+          ran.push_back(name);
+          (*step)();
+        }
+        return true;
+      },
+      shell.shutdown);
+  dialog.Attach(&shell.window);
+  dialog.SetShell({shell.desktop, shell.host, shell.menus, shell.dialogs, shell.colours, {}});
+  const std::size_t before = shell.menus.Loaded().size();
+  dialog.OnMessage({shell.window.Id(), msg::kInitDialog, 0, 0});
+
+  EXPECT_EQ(ran, (Log{"dress", "event list menu", "tray menu"}));
+  ASSERT_EQ(shell.menus.Loaded().size(), before + 2);
+  EXPECT_EQ(shell.menus.Loaded()[before]->ResourceId(), IDR_EVENT_LIST_MENU);
+  EXPECT_EQ(dialog.EventListMenu().Items().size(), 23u);
+  const sim::SimMenu* tray = shell.menus.Loaded()[before + 1]->SubMenuAt(0);
+  ASSERT_NE(tray, nullptr);
+  EXPECT_TRUE(tray->IsOwnerDrawn(0));
+  EXPECT_EQ(dialog.MeasureMenuItem(tray->ItemData(1)), (Extent{32, 20}));  // "退出驱动"
+}
+
 TEST(MainWindowShell, MenuItemsGoToTheMenuThatHoldsThem) {
   Shell shell;
   shell.menus.Define(IDR_EVENT_LIST_MENU, {sim::SimMenu::Popup(u"MENU_CN", {sim::SimMenu::Command(u"修改延迟", ID_CHANGE_DELAY)})});

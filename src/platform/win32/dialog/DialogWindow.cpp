@@ -66,8 +66,11 @@ INT_PTR CALLBACK DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam
 
 INT_PTR DialogWindow::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = hwnd_;
-  if (message == WM_MEASUREITEM && MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
-  if (message == WM_DRAWITEM && DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
+  if ((message == WM_MEASUREITEM && MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) ||
+      (message == WM_DRAWITEM && DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)))) {
+    SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, TRUE);
+    return TRUE;
+  }
   const MessageResult result = windowClass_.OnMessage(
       {reinterpret_cast<WindowId>(hwnd), message, static_cast<std::uintptr_t>(wParam),
        static_cast<std::intptr_t>(lParam)});
