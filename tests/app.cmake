@@ -17,7 +17,7 @@ find_program(VARKEL_WRESTOOL wrestool)
 if(Python3_FOUND AND VARKEL_WRESTOOL AND CMAKE_OBJDUMP)
   add_test(NAME app.resources
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/app/check_resources.py
-            $<TARGET_FILE:varkel_exe> ${VARKEL_WRESTOOL} ${CMAKE_OBJDUMP})
+            $<TARGET_FILE:varkel_exe> ${PROJECT_VERSION} ${VARKEL_WRESTOOL} ${CMAKE_OBJDUMP})
 endif()
 
 # Under Wine on a virtual display, through the test bed: cross builds only.
