@@ -14,6 +14,8 @@
 //   varkel_probe post TITLE MSG WPARAM LPARAM   posts a message to that window
 //                                  (numbers decimal or 0x-hex)
 //   varkel_probe press TITLE ID    presses button ID of that window
+//   varkel_probe item-rect TITLE ID   "LEFT TOP RIGHT BOTTOM" of control ID of
+//                                  that window, in screen pixels (for clicks)
 // Prints the number asked for; exit code 2 on a usage error.
 #include <windows.h>
 #include <shellapi.h>
@@ -122,6 +124,11 @@ int main() {
   } else if (command == L"press" && argc == 4) {
     if (found.first) PostMessageW(found.first, WM_COMMAND, static_cast<WPARAM>(_wtoi(argv[3])), 0);
     std::printf("%d\n", found.first ? 1 : 0);
+  } else if (command == L"item-rect" && argc == 4) {
+    RECT rect{};
+    const HWND item = found.first ? GetDlgItem(found.first, _wtoi(argv[3])) : nullptr;
+    if (item) GetWindowRect(item, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
   } else if (command == L"close") {
     if (found.first) PostMessageW(found.first, WM_CLOSE, 0, 0);
     std::printf("%d\n", found.first ? 1 : 0);
