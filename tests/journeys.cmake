@@ -8,7 +8,7 @@ find_program(VARKEL_PYTHON3 python3)
 if(NOT VARKEL_PYTHON3)
   return()
 endif()
-set(VARKEL_JOURNEYS first-start)
+set(VARKEL_JOURNEYS recorder first-start profiles)
 foreach(journey ${VARKEL_JOURNEYS})
   add_test(NAME journey.${journey}
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/journeys/run-journey.sh ${journey}

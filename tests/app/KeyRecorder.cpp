@@ -5,7 +5,8 @@
 //   varkel_key_recorder [FILE]
 //
 // Each key or button message the window gets is appended to FILE (a Windows
-// path; nothing is written without one) as soon as it arrives, one line each:
+// path; nothing is written without one) as soon as it arrives, one line each
+// (LF line ends):
 //   key VK down|up TIME        VK in hex (0x43), system keys included
 //   button left|right|middle down|up TIME
 // TIME is the message's time in milliseconds (GetMessageTime): when the
@@ -91,7 +92,7 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR commandLine, int) {
   std::wstring path = commandLine;
   if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"') path = path.substr(1, path.size() - 2);
-  if (!path.empty()) recorder.file = _wfopen(path.c_str(), L"a");
+  if (!path.empty()) recorder.file = _wfopen(path.c_str(), L"ab");  // LF line ends
 
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = &WindowProc;

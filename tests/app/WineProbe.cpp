@@ -14,6 +14,7 @@
 //   varkel_probe post TITLE MSG WPARAM LPARAM   posts a message to that window
 //                                  (numbers decimal or 0x-hex)
 //   varkel_probe press TITLE ID    presses button ID of that window
+//   varkel_probe foreground -      the title of the window in front (UTF-8)
 //   varkel_probe item-rect TITLE ID   "LEFT TOP RIGHT BOTTOM" of control ID of
 //                                  that window, in screen pixels (for clicks)
 // Prints the number asked for; exit code 2 on a usage error.
@@ -90,6 +91,14 @@ int main() {
     SystemParametersInfoW(SPI_SETMOUSESPEED, static_cast<UINT>(speed),
                           reinterpret_cast<void*>(static_cast<INT_PTR>(speed)), SPIF_SENDCHANGE);
     std::printf("%d\n", speed);
+    return 0;
+  }
+  if (command == L"foreground") {
+    wchar_t text[256] = {};
+    if (const HWND window = GetForegroundWindow()) GetWindowTextW(window, text, 256);
+    char utf8[1024] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("%s\n", utf8);
     return 0;
   }
   if (command == L"processes") {

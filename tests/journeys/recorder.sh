@@ -1,0 +1,39 @@
+# The key recorder, which the journeys read for what the driver types: a
+# click and keys typed into it arrive in its file in order, and the times
+# between them are the times between the presses.
+. "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
+begin_journey
+window=$(x_window "$RECORDER")
+xdotool mousemove --window "$window" 200 150 click 1
+give_keyboard "$window"
+before=$(date +%s%N)
+xdotool key a
+sleep 0.3
+after=$(date +%s%N)
+xdotool keydown shift key b keyup shift
+
+expected="button left down
+button left up
+key 0x41 down
+key 0x41 up
+key 0x10 down
+key 0x42 down
+key 0x42 up
+key 0x10 up"
+recorded() { sed 's/ [0-9-]*$//' "$KEYS"; }
+all_recorded() { [ "$(recorded)" = "$expected" ]; }
+poll 10 all_recorded || fail "the recorder holds
+$(cat "$KEYS")
+not
+$expected"
+
+# From the press of A to the press of Shift: the pause between the two
+# xdotool calls, give or take a call's start.
+time_of() { sed -n "$1p" "$KEYS" | awk '{print $NF}'; }
+gap=$(($(time_of 5) - $(time_of 3)))
+paused=$(((after - before) / 1000000))
+note "recorded gap $gap ms, paused $paused ms"
+[ "$gap" -ge 300 ] && [ "$gap" -le $((paused + 100)) ] ||
+  fail "the recorded times are $gap ms apart for a pause of $paused ms"
+take_shot recorder
+end_journey
