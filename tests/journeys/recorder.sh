@@ -1,6 +1,7 @@
 # The key recorder, which the journeys read for what the driver types: a
 # click and keys typed into it arrive in its file in order, and the times
-# between them are the times between the presses.
+# between them are the times between the presses. A click on the mouse
+# panel's buttons leaves the keyboard with it, as a real mouse's would.
 . "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 begin_journey
 window=$(x_window "$RECORDER")
@@ -35,5 +36,16 @@ paused=$(((after - before) / 1000000))
 note "recorded gap $gap ms, paused $paused ms"
 [ "$gap" -ge 300 ] && [ "$gap" -le $((paused + 100)) ] ||
   fail "the recorded times are $gap ms apart for a pause of $paused ms"
+
+start_demo
+xdotool mousemove --window "$window" 200 150 click 1
+give_keyboard "$window"
+panel_click 1
+xdotool key c
+ends_with_c() { [ "$(tail -n 2 "$KEYS" | sed 's/ [0-9-]*$//')" = "key 0x43 down
+key 0x43 up" ]; }
+poll 10 ends_with_c || fail "after a click on the panel, C did not reach the recorder: $(tail -n 4 "$KEYS" | tr '\n' ' ')"
+[ "$(probe foreground -)" = "$RECORDER" ] || fail "the panel's click took the front from the recorder"
 take_shot recorder
+quit_with_alt_f4
 end_journey
