@@ -34,10 +34,14 @@ MessageResult CZUL_TavrinDlg::OnMessage(const WindowMessage& message) {
 }
 
 MessageResult CZUL_TavrinDlg::OnInitDialog(const WindowMessage&) {
-  if (startUp_)
-    startUp_([this] { DressWindow(); });
-  else
+  if (!startUp_) {
     DressWindow();
+    return 1;
+  }
+  startUp_({.dressWindow = [this] { DressWindow(); },
+            .prepareEventListMenu = [this] { PrepareEventListMenu(); },
+            .placeEditLine = {},
+            .prepareTrayMenu = [this] { PrepareTrayMenu(); }});
   return 1;  // the platform gives the default focus
 }
 
@@ -71,12 +75,6 @@ void CZUL_TavrinDlg::SetShell(Shell shell) {
   shell_.reset();
   shell_.emplace(std::move(shell));
   controlColours_.emplace(shell_->colours);
-}
-
-void CZUL_TavrinDlg::HideToTray() {
-  if (shell_) shell_->desktop.AddTrayIcon();
-  window_->Show(ShowCommand::Minimize);
-  window_->Show(ShowCommand::Hide);
 }
 
 void CZUL_TavrinDlg::RemoveTrayIcon() {

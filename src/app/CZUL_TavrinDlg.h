@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "app/ChildControlColours.h"
+#include "app/MainWindowSteps.h"
 #include "device/DeviceHost.h"
 #include "macros/CZulMenu.h"
 #include "platform/ControlColours.h"
@@ -20,10 +21,10 @@ namespace varkel {
 
 class CZUL_TavrinDlg : public WindowClass {
  public:
-  // The program's start-up, run by the window's initialisation. It calls
-  // dressWindow (icon and title) at its place in the sequence and returns
-  // whether the program runs; when it does not, it has ended the window.
-  using StartUpSequence = std::function<bool(const std::function<void()>& dressWindow)>;
+  // The program's start-up, run by the window's initialisation. It runs the
+  // window's own steps in their places and returns whether the program
+  // runs; when it does not, it has ended the window.
+  using StartUpSequence = std::function<bool(const MainWindowSteps& steps)>;
 
   // Without a start-up the window only dresses itself; without an exit
   // sequence closing destroys it; without views it paints nothing and the
@@ -52,8 +53,6 @@ class CZUL_TavrinDlg : public WindowClass {
   };
   void SetShell(Shell shell);
 
-  // Into the notification area: the icon added, the window minimised, then hidden.
-  void HideToTray();
   void RemoveTrayIcon();
 
   // Load their menu resources and make every item owner-drawn (start-up).
@@ -63,8 +62,8 @@ class CZUL_TavrinDlg : public WindowClass {
 
   // Owner-drawn menu items, for whichever of the two menus holds the item
   // data: nothing (and no drawing) for item data of neither.
-  std::optional<Extent> MeasureMenuItem(std::uintptr_t itemData) const;
-  bool DrawMenuItem(Canvas& canvas, const MenuItemDrawing& item) const;
+  std::optional<Extent> MeasureMenuItem(std::uintptr_t itemData) const override;
+  bool DrawMenuItem(Canvas& canvas, const MenuItemDrawing& item) const override;
 
   MessageResult OnMessage(const WindowMessage& message) override;
 

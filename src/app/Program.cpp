@@ -26,8 +26,9 @@ Program::Program(const Platform& p, std::u16string dir)
                SendDpiReport(link, model);
              },
              [this](std::unique_lock<WatchedMutex>& held) { ApplyProfile(device, held); }},
-      views{view,   skin, regions, model,  status,  macros,
-            paths,  p.ini, device, p.repaint, pictures, animations} {}
+      views{view,      skin,       regions,   model,     status,        macros,
+            paths,     p.ini,      device,    p.repaint, pictures,      animations,
+            p.desktop, p.fileDialogs, [this] { RestoreDefaults(); }} {}
 
 void Program::ShutdownDriver() {
   // The driver and macros press and release Alt; none may be left down.

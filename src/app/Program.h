@@ -17,7 +17,9 @@
 #include "driver/DriverContext.h"
 #include "macros/MacroTable.h"
 #include "platform/Clock.h"
+#include "platform/Desktop.h"
 #include "platform/Dialogs.h"
+#include "platform/FileDialogs.h"
 #include "platform/Files.h"
 #include "platform/Hid.h"
 #include "platform/Images.h"
@@ -52,6 +54,8 @@ struct Platform {
   Pictures& pictures;  // skin images in the form painting copies from
   ShapedWindow& shapedWindow;
   MainWindowHost& window;  // notification-area icon, the main window's end
+  Desktop& desktop;        // the icon added, the pointer, the foreground
+  FileDialogs& fileDialogs;
 };
 
 class Program final : public Shutdown {

@@ -26,12 +26,16 @@ void StartThreads(Program& program) {
   program.animations.Start();
 }
 
+void Run(const std::function<void()>& step) {
+  if (step) step();
+}
+
 }  // namespace
 
-bool StartUp(Program& program, const DressWindow& dressWindow) {
+bool StartUp(Program& program, const MainWindowSteps& window) {
   const Platform& p = program.platform;
   StartThreads(program);
-  if (dressWindow) dressWindow();
+  Run(window.dressWindow);
 
   program.paths = MakeAppPaths(program.exeDir);
   const SkinReader skinReader{p.ini, p.files, p.dialogs, program};
@@ -45,6 +49,11 @@ bool StartUp(Program& program, const DressWindow& dressWindow) {
 
   MacroFileContext macroFiles{p.ini, p.files, p.dialogs};
   LoadMacros(macroFiles, program.paths.macroPath, program.macros);
+
+  program.view.popupOpen = false;
+  Run(window.prepareEventListMenu);
+  Run(window.placeEditLine);
+  Run(window.prepareTrayMenu);
 
   if (!FindDevice(p.hid, program.link)) {
     p.dialogs.ShowMessage(kInsertMouseMessage);

@@ -64,5 +64,7 @@ inline std::int32_t PointY(std::intptr_t param) { return static_cast<std::int16_
 namespace varkel::syscommand {
 
 inline constexpr std::uint32_t kMinimize = 0xF020;
+inline constexpr std::uint32_t kClose = 0xF060;
+inline constexpr std::uint32_t kRestore = 0xF120;
 
 }  // namespace varkel::syscommand

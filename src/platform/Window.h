@@ -12,6 +12,8 @@
 
 namespace varkel {
 
+struct MenuItemDrawing;
+
 // Opaque identity of a window on the platform; 0 is no window.
 using WindowId = std::uintptr_t;
 
@@ -84,6 +86,12 @@ class WindowClass {
   // Sees each message the window's loop takes from the queue before it is
   // dispatched (keyboard and child-window messages included); true swallows it.
   virtual bool PreTranslate(const WindowMessage&) { return false; }
+
+  // Owner-drawn items of the menus the window opens: the size of the item
+  // with this item data, and its drawing on the item's canvas. Nothing
+  // (false) for an item the class does not draw.
+  virtual std::optional<Extent> MeasureMenuItem(std::uintptr_t) const { return std::nullopt; }
+  virtual bool DrawMenuItem(Canvas&, const MenuItemDrawing&) const { return false; }
 
   // Set by the platform from just before the first message to the
   // window's destruction; null while the class has no window.

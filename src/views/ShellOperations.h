@@ -1,12 +1,16 @@
 #pragma once
 // What the main window's shell elements start: the notification area and the
 // profile files. Each is one operation, called by the pointer handling.
+#include "platform/Desktop.h"
 #include "platform/Window.h"
 #include "views/ViewContext.h"
 
 namespace varkel {
 
-// Elements 13 and 2 (after 2 has gone back to the applied configuration).
+// Into the notification area: the icon added, then the window minimised and
+// hidden. Elements 13 and 2 (after 2 has gone back to the applied
+// configuration) call it with the views' desktop.
+void HideToTray(Desktop& desktop, Window& window);
 void HideToTray(ViewContext& ctx, Window& window);
 // Element 14: a profile exchange file into the working profile; on a chosen
 // file, a repaint.

@@ -57,10 +57,10 @@ struct ProductWindow : testing::Test {
   DeviceLink link;
   DestroyingShutdown shutdown{host};
   std::atomic<HWND> handle{nullptr};
-  CZUL_TavrinDlg mainWindow{[this](const std::function<void()>& dressWindow) {
+  CZUL_TavrinDlg mainWindow{[this](const MainWindowSteps& steps) {
                               const auto window = reinterpret_cast<HWND>(mainWindow.AttachedWindow()->Id());
                               host.SetWindow(window);
-                              dressWindow();
+                              steps.dressWindow();
                               handle = window;
                               return true;
                             },

@@ -17,6 +17,7 @@ const Commands& AllCommands() {
     AddMouseCommands(commands);
     AddTimeCommands(commands);
     AddWindowCommands(commands);
+    AddShellCommands(commands);
     return commands;
   }();
   return all;

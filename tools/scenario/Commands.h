@@ -45,5 +45,6 @@ void AddProgramCommands(Commands& commands);  // start, apply, save, profile, se
 void AddMouseCommands(Commands& commands);    // press, release, click, report, unplug, plug, mouse
 void AddTimeCommands(Commands& commands);     // advance, settle
 void AddWindowCommands(Commands& commands);   // move, down, up, tap, paint, view
+void AddShellCommands(Commands& commands);    // tray, menu, syscommand, endsession, answer
 
 }  // namespace varkel::scenario

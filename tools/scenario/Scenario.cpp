@@ -42,7 +42,8 @@ Scenario::Scenario(const RunOptions& options, std::ostream& out, std::ostream& e
       threads_(world_, [this](const std::string& line) { recorder_.Line(line); }),
       dialogs_(recorder_),
       repaint_(recorder_),
-      window_(recorder_),
+      window_(recorder_, [this] { return PointerOnScreen(); }),
+      shell_(recorder_),
       input_(world_),
       pointerSpeed_(world_),
       images_(hostPaths_),
@@ -89,7 +90,11 @@ bool Scenario::Run(const ScriptCommand& c) {
   const Command* command = AllCommands().Find(c.name);
   if (command->needsProgram && !started_) return Fail(c, "the program has not been started");
   if (command->needsProgram && ended_ && !command->afterEnd) return Fail(c, "the program has ended");
-  return command->run(*this, c);
+  const int mismatches = shell_.fileDialogs.Mismatches();
+  if (!command->run(*this, c)) return false;
+  if (shell_.fileDialogs.Mismatches() != mismatches)
+    return Fail(c, "a file dialog met an answer queued for the other kind");
+  return true;
 }
 
 void Scenario::StartProgram(bool withMouse) {
@@ -101,19 +106,22 @@ void Scenario::StartProgram(bool withMouse) {
   mouse_->SetNoticeObserver([this](const DeviceNotice& notice) { notices_.push_back(notice); });
   platform_ = std::make_unique<Platform>(Platform{ini_, files_, clock_, threads_, dialogs_, repaint_, *mouse_,
                                                   input_, pointerSpeed_, images_, pictures_, shapedWindow_,
-                                                  window_});
+                                                  window_, window_, shell_.fileDialogs});
   program_ = std::make_unique<Program>(*platform_, std::u16string(ProgramFolder::kExeDir));
   world_.WatchLock(program_->model.lock);
   dialog_ = std::make_unique<CZUL_TavrinDlg>(
-      [this](const std::function<void()>& dressWindow) { return StartUp(*program_, dressWindow); }, *program_,
+      [this](const MainWindowSteps& steps) { return StartUp(*program_, steps); }, *program_,
       &program_->views);
   dialog_->Attach(&window_);
+  dialog_->SetShell({window_, window_, shell_.menus, shell_.dialogs, shell_.colours, [this] { program_->Apply(); }});
   started_ = true;
   Send(msg::kInitDialog, 0, 0);
 }
 
 MessageResult Scenario::Send(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
-  const MessageResult result = dialog_->OnMessage({window_.Id(), message, wParam, lParam});
+  const WindowMessage sent{window_.Id(), message, wParam, lParam};
+  const MessageResult result = dialog_->OnMessage(sent);
+  if (!result) window_.DefaultHandling(sent);
   window_.DeliverPosted([this](const WindowMessage& m) { return dialog_->OnMessage(m); });
   world_.Settle();
   EndIfWindowGone();

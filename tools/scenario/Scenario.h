@@ -15,6 +15,7 @@
 #include "Recorders.h"
 #include "RecordingIni.h"
 #include "ScenarioRunner.h"
+#include "ScenarioShell.h"
 #include "ScenarioWindow.h"
 #include "Transcript.h"
 #include "app/CZUL_TavrinDlg.h"
@@ -54,6 +55,8 @@ class Scenario {
   Program& TheProgram() { return *program_; }
   sim::SimMouse& Mouse() { return *mouse_; }
   ScenarioWindow& MainWindow() { return window_; }
+  ScenarioShell& Shell() { return shell_; }
+  CZUL_TavrinDlg& MainWindowClass() { return *dialog_; }
   bool Started() const { return started_; }
   bool Ended() const { return ended_; }
 
@@ -73,6 +76,9 @@ class Scenario {
   // Where the pointer is, in client coordinates of the main window.
   std::int32_t pointerX = 0;
   std::int32_t pointerY = 0;
+  // The simulated screen: the main window's client area starts here.
+  static constexpr ScreenPoint kClientOrigin{100, 100};
+  ScreenPoint PointerOnScreen() const { return {kClientOrigin.x + pointerX, kClientOrigin.y + pointerY}; }
 
  private:
   void Stop();
@@ -92,6 +98,7 @@ class Scenario {
   RecordingDialogs dialogs_;
   RecordingRepaint repaint_;
   ScenarioWindow window_;
+  ScenarioShell shell_;
   sim::SimInput input_;
   sim::SimPointerSpeed pointerSpeed_;
   PortableImages images_;

@@ -10,21 +10,29 @@ void ScenarioWindow::Show(ShowCommand command) {
   switch (command) {
     case ShowCommand::Hide:
       recorder_.Line("window hide");
-      state_ = State::Hidden;
+      visible_ = false;
       break;
     case ShowCommand::Show:
       recorder_.Line("window show");
-      if (state_ == State::Hidden) state_ = State::Shown;
+      visible_ = true;
       break;
     case ShowCommand::Minimize:
       recorder_.Line("window minimize");
-      state_ = State::Minimized;
+      visible_ = true;
+      minimized_ = true;
       break;
     case ShowCommand::Restore:
       recorder_.Line("window restore");
-      state_ = State::Shown;
+      visible_ = true;
+      minimized_ = false;
       break;
   }
+}
+
+ScenarioWindow::State ScenarioWindow::CurrentState() const {
+  if (destroyed_) return State::Destroyed;
+  if (!visible_) return State::Hidden;
+  return minimized_ ? State::Minimized : State::Shown;
 }
 
 void ScenarioWindow::Paint(Extent size, const std::function<bool(Canvas&)>& draw) {
@@ -34,27 +42,42 @@ void ScenarioWindow::Paint(Extent size, const std::function<bool(Canvas&)>& draw
 }
 
 void ScenarioWindow::DestroyMainWindow() {
-  if (state_ == State::Destroyed) return;
+  if (destroyed_) return;
   recorder_.Line("window destroy");
-  state_ = State::Destroyed;
+  destroyed_ = true;
   posted_.clear();
 }
 
 void ScenarioWindow::DeliverPosted(const std::function<MessageResult(const WindowMessage&)>& handle) {
-  while (!posted_.empty() && state_ != State::Destroyed) {
+  while (!posted_.empty() && !destroyed_) {
     const WindowMessage message = posted_.front();
     posted_.pop_front();
     if (!handle(message)) DefaultHandling(message);
   }
 }
 
-// What the system does with the messages the program posts itself.
+// The caption press drags; of the system commands, minimise and restore
+// show the window so, and close asks the window to close (as a message
+// after this one).
 void ScenarioWindow::DefaultHandling(const WindowMessage& message) {
   if (message.id == msg::kNcLeftButtonDown && message.wParam == msg::kHitCaption) {
     recorder_.Line("window drag " + std::to_string(msg::PointX(message.lParam)) + ' ' +
                    std::to_string(msg::PointY(message.lParam)));
-  } else if (message.id == msg::kSysCommand && (message.wParam & ~std::uintptr_t{0xF}) == syscommand::kMinimize) {
-    Show(ShowCommand::Minimize);
+    return;
+  }
+  if (message.id != msg::kSysCommand) return;
+  switch (static_cast<std::uint32_t>(message.wParam & ~std::uintptr_t{0xF})) {
+    case syscommand::kMinimize:
+      Show(ShowCommand::Minimize);
+      break;
+    case syscommand::kRestore:
+      Show(ShowCommand::Restore);
+      break;
+    case syscommand::kClose:
+      Post(msg::kClose, 0, 0);
+      break;
+    default:
+      break;
   }
 }
 

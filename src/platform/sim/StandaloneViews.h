@@ -6,6 +6,8 @@
 // benchmark, the skin fuzz target.
 #include <atomic>
 
+#include "platform/sim/ScriptedFileDialogs.h"
+#include "platform/sim/SimDesktop.h"
 #include "platform/sim/SimPointerSpeed.h"
 #include "platform/sim/SimThreads.h"
 #include "platform/sim/SimWindow.h"
@@ -39,6 +41,8 @@ struct StandaloneViews {
   CountingRepaint repaint;
   NoDialogs dialogs;
   SimPointerSpeed pointerSpeed{world, 10};
+  SimDesktop desktop;
+  ScriptedFileDialogs fileDialogs;  // cancelled unless answers are queued
   PictureCache pictures;
   IniFiles& iniFiles;
 
@@ -52,7 +56,8 @@ struct StandaloneViews {
   AppPaths paths = MakeAppPaths(u"C:\\app");
   AnimationThreads animations{{view, status, model, clock, threads, repaint}};
   DeviceContext device{link, status, model, iniFiles, paths, dialogs, repaint, pointerSpeed, animations};
-  ViewContext ctx{view, skin, regions, model, status, macros, paths, iniFiles, device, repaint, pictures, animations};
+  ViewContext ctx{view,     skin,       regions,    model,   status,      macros, paths, iniFiles,
+                  device,   repaint,    pictures,   animations, desktop, fileDialogs, {}};
   MainWindowView views{ctx};
   SimWindow window;
 };

@@ -53,7 +53,14 @@ GdiCanvas::GdiCanvas(HDC target, Extent size, HICON icon) : size_(size), icon_(i
   PatBlt(dc_, 0, 0, size_.width, size_.height, BLACKNESS);
 }
 
+GdiCanvas::GdiCanvas(Borrowed, HDC dc, Extent size) : size_(size), borrowed_(true), dc_(dc) { SaveDC(dc_); }
+
 GdiCanvas::~GdiCanvas() {
+  if (borrowed_) {
+    RestoreDC(dc_, -1);
+    if (font_) DeleteObject(font_);
+    return;
+  }
   if (font_) {
     SelectObject(dc_, previousFont_);
     DeleteObject(font_);
@@ -64,7 +71,7 @@ GdiCanvas::~GdiCanvas() {
 }
 
 void GdiCanvas::CopyTo(HDC target) const {
-  if (bitmap_) BitBlt(target, 0, 0, size_.width, size_.height, dc_, 0, 0, SRCCOPY);
+  if (bitmap_ && !borrowed_) BitBlt(target, 0, 0, size_.width, size_.height, dc_, 0, 0, SRCCOPY);
 }
 
 void GdiCanvas::DrawBackground(const Picture& picture) {
@@ -74,7 +81,7 @@ void GdiCanvas::DrawBackground(const Picture& picture) {
 void GdiCanvas::Copy(const Picture& source, std::int32_t sourceX, std::int32_t sourceY, std::int32_t width,
                      std::int32_t height, std::int32_t x, std::int32_t y) {
   const Win32Picture* from = AsWin32(source);
-  if (!from || !bitmap_) return;
+  if (!from || !dc_) return;
   const auto area = ClipCopy({from->Width(), from->Height()}, size_, sourceX, sourceY, width, height, x, y);
   if (!area) return;
   BitBlt(dc_, area->x, area->y, area->width, area->height, from->Dc(), area->sourceX, area->sourceY, SRCCOPY);

@@ -44,11 +44,17 @@ class Win32Pictures final : public Pictures {
   Images& images_;
 };
 
-// An off-screen canvas compatible with `target`, black at first. Pictures
-// not made by Win32Pictures copy nothing.
+// A canvas over GDI. Pictures not made by Win32Pictures copy nothing.
 class GdiCanvas final : public Canvas {
  public:
+  // An off-screen canvas compatible with `target`, black at first; CopyTo
+  // puts it on the target.
   GdiCanvas(HDC target, Extent size, HICON icon);
+  // Draws straight on a device context it does not own (an owner-drawn menu
+  // item's), in the font, pen and brush selected there; the context's state
+  // is given back as it was.
+  struct Borrowed {};
+  GdiCanvas(Borrowed, HDC dc, Extent size);
   ~GdiCanvas() override;
   GdiCanvas(const GdiCanvas&) = delete;
   GdiCanvas& operator=(const GdiCanvas&) = delete;
@@ -74,7 +80,8 @@ class GdiCanvas final : public Canvas {
 
  private:
   Extent size_;
-  HICON icon_;
+  HICON icon_ = nullptr;
+  bool borrowed_ = false;
   HDC dc_ = nullptr;
   HBITMAP bitmap_ = nullptr;
   HGDIOBJ previousBitmap_ = nullptr;

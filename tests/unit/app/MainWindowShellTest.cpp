@@ -8,16 +8,18 @@
 #include "app/ResourceIds.h"
 #include "app/TrayIcon.h"
 #include "device/FindDevice.h"
+#include "platform/sim/ProgramMenus.h"
 #include "platform/sim/SimMenus.h"
 #include "unit/device/DeviceRig.h"
+#include "views/ShellOperations.h"
 
 namespace varkel {
 namespace {
 
 using Log = std::vector<std::string>;
 
-constexpr std::uint32_t kRestore = 0xF120;  // the taskbar's restore
-constexpr std::uint32_t kCloseCommand = 0xF060;
+using syscommand::kRestore;  // the taskbar's restore
+constexpr std::uint32_t kCloseCommand = syscommand::kClose;
 
 // Every fake writes into one log, so that the order across them shows.
 struct LoggingWindow final : Window {
@@ -104,7 +106,7 @@ struct CountingShutdown final : Shutdown {
   Log& log;
 };
 
-// The main window with its shell on fakes; menu 157 as the resource has it.
+// The main window with its shell on fakes; the menus as the resources have them.
 // An open popup takes the command `choice` (0: closed with no choice).
 struct Shell {
   Log log;
@@ -116,11 +118,10 @@ struct Shell {
   CountingShutdown shutdown{log};
   sim::SimMenus menus;
   std::uint16_t choice = 0;
-  CZUL_TavrinDlg dialog{[](const std::function<void()>&) { return true; }, shutdown};
+  CZUL_TavrinDlg dialog{[](const MainWindowSteps&) { return true; }, shutdown};
 
   Shell() {
-    menus.Define(IDR_TRAY_MENU, {sim::SimMenu::Popup(u"Menu_Tray", {sim::SimMenu::Command(u"显示界面   ", ID_TRAY_SHOW),
-                                                                    sim::SimMenu::Command(u"退出驱动", ID_TRAY_QUIT)})});
+    sim::DefineProgramMenus(menus);
     menus.SetPopupObserver([this](const sim::SimMenu& popup, const sim::SimMenu::OpenedPopup& at) {
       log.push_back("menu open " + std::to_string(popup.ResourceId()) + " " + std::to_string(at.at.x) + " " +
                     std::to_string(at.at.y) + " owner " + std::to_string(at.owner));
@@ -143,6 +144,8 @@ struct Shell {
   void Tray(std::uint32_t mouseMessage, std::uintptr_t iconId = kTrayIconId) {
     EXPECT_EQ(Send(kTrayCallbackMessage, iconId, mouseMessage), MessageResult(0));
   }
+  // As the views' elements 13 and 2 do it.
+  void HideToTray() { varkel::HideToTray(desktop, window); }
   Log Take() { return std::exchange(log, {}); }
 };
 
@@ -189,12 +192,12 @@ TEST(MainWindowShell, StateTable) {
     SCOPED_TRACE(std::string(c.from) + " / " + c.event);
     Shell shell;
     const std::string from = c.from;
-    if (from == "hidden with icon") shell.dialog.HideToTray();
+    if (from == "hidden with icon") shell.HideToTray();
     if (from == "minimised") shell.SysCommand(syscommand::kMinimize);
     ASSERT_EQ(StateOf(shell.Take(), "shown"), from);
 
     const std::string event = c.event;
-    if (event == "hide to tray") shell.dialog.HideToTray();
+    if (event == "hide to tray") shell.HideToTray();
     if (event == "minimise") shell.SysCommand(syscommand::kMinimize);
     if (event == "taskbar restore") shell.SysCommand(kRestore);
     if (event == "icon double-click") shell.Tray(msg::kLeftButtonDoubleClick);
@@ -215,7 +218,7 @@ TEST(MainWindowShell, EachTransitionAsksForExactlyThis) {
     Log log;
   };
   const Case cases[] = {
-      {"hide: icon first, then minimised and hidden", [](Shell& s) { s.dialog.HideToTray(); },
+      {"hide: icon first, then minimised and hidden", [](Shell& s) { s.HideToTray(); },
        {"tray add", "show 6", "show 0"}},
       {"double-click: icon removed, then shown and restored", [](Shell& s) { s.Tray(0x203); },
        {"tray remove", "show 5", "show 9"}},
@@ -311,7 +314,7 @@ TEST(MainWindowShell, UnplugEndsAHiddenWindow) {
     const auto [event, data] = sim::SimMouse::NoticeMessage(notice);
     shell.Send(msg::kDeviceChange, event, data);
   });
-  shell.dialog.HideToTray();
+  shell.HideToTray();
   ASSERT_EQ(StateOf(shell.Take(), "shown"), "hidden with icon");
   rig.mouse.Unplug();
   EXPECT_EQ(shell.Take(), (Log{"tray remove", "window destroy"}));

@@ -36,9 +36,9 @@ TEST(MainWindow, StartUpDressesTheWindowAtItsPlaceAndCloseRunsTheExitSequence) {
   sim::SimWindow window;
   std::u16string titleBeforeDress = u"unset", titleAfterDress;
   CZUL_TavrinDlg dialog(
-      [&](const std::function<void()>& dress) {
+      [&](const MainWindowSteps& steps) {
         titleBeforeDress = window.Title();
-        dress();
+        steps.dressWindow();
         titleAfterDress = window.Title();
         return true;
       },
@@ -80,7 +80,7 @@ TEST(MainWindow, PaintAndPointerMessagesReachTheViews) {
   struct NoShutdown : Shutdown {
     void ShutdownDriver() override {}
   } shutdown;
-  CZUL_TavrinDlg dialog([](const std::function<void()>&) { return true; }, shutdown, &rig.ctx);
+  CZUL_TavrinDlg dialog([](const MainWindowSteps&) { return true; }, shutdown, &rig.ctx);
   dialog.Attach(&rig.window);
   const auto send = [&](std::uint32_t id, std::int32_t x, std::int32_t y) {
     return dialog.OnMessage({rig.window.Id(), id, 0, msg::PointParam(x, y)});

@@ -1,5 +1,6 @@
 #include "platform/win32/dialog/DialogWindow.h"
 
+#include "platform/Menus.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Canvas.h"
 #include "platform/win32/Win32Region.h"
@@ -65,6 +66,8 @@ INT_PTR CALLBACK DialogWindow::DialogProc(HWND hwnd, UINT message, WPARAM wParam
 
 INT_PTR DialogWindow::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
   HWND hwnd = hwnd_;
+  if (message == WM_MEASUREITEM && MeasureMenuItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) return TRUE;
+  if (message == WM_DRAWITEM && DrawMenuItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) return TRUE;
   const MessageResult result = windowClass_.OnMessage(
       {reinterpret_cast<WindowId>(hwnd), message, static_cast<std::uintptr_t>(wParam),
        static_cast<std::intptr_t>(lParam)});
@@ -81,6 +84,23 @@ INT_PTR DialogWindow::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
   if (AnswersDirectly(message)) return static_cast<INT_PTR>(*result);
   SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, static_cast<LONG_PTR>(*result));
   return TRUE;
+}
+
+bool DialogWindow::MeasureMenuItem(MEASUREITEMSTRUCT& item) const {
+  if (item.CtlType != ODT_MENU) return false;
+  const std::optional<Extent> size = windowClass_.MeasureMenuItem(item.itemData);
+  if (!size) return false;
+  item.itemWidth = static_cast<UINT>(size->width);
+  item.itemHeight = static_cast<UINT>(size->height);
+  return true;
+}
+
+bool DialogWindow::DrawMenuItem(const DRAWITEMSTRUCT& item) const {
+  if (item.CtlType != ODT_MENU) return false;
+  const RECT& r = item.rcItem;
+  GdiCanvas canvas(GdiCanvas::Borrowed{}, item.hDC, {r.right, r.bottom});
+  const MenuItemDrawing drawing{item.itemData, {r.left, r.top, r.right, r.bottom}, (item.itemState & ODS_SELECTED) != 0};
+  return windowClass_.DrawMenuItem(canvas, drawing);
 }
 
 void DialogWindow::SetTitle(std::u16string_view title) { SetWindowTextW(hwnd_, ToWide(title).c_str()); }

@@ -53,6 +53,10 @@ class DialogWindow final : public Window {
  private:
   static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   INT_PTR Forward(UINT message, WPARAM wParam, LPARAM lParam);
+  // Owner-drawn menu items: the system's structures as the class's measure
+  // and draw calls. False for items of controls, or items the class leaves.
+  bool MeasureMenuItem(MEASUREITEMSTRUCT& item) const;
+  bool DrawMenuItem(const DRAWITEMSTRUCT& item) const;
 
   HINSTANCE instance_;
   WindowClass& windowClass_;

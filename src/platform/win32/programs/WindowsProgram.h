@@ -47,7 +47,7 @@ struct WindowsAdapters {
 
   Platform With(HidBus& mouse) {
     return {ini,   files,        clock,  threads,  mainWindow, mainWindow, mouse,
-            input, pointerSpeed, images, pictures, mainWindow, mainWindow};
+            input, pointerSpeed, images, pictures, mainWindow, mainWindow, desktop, fileDialogs};
   }
 };
 
@@ -62,13 +62,13 @@ constexpr std::uint32_t kExitNewsWaitMs = 1000;
   // Macros keep their millisecond steps while the window sits hidden.
   KeepTimerResolutionWhileHidden();
   CZUL_TavrinDlg mainWindow(
-      [&](const std::function<void()>& dressWindow) {
+      [&](const MainWindowSteps& steps) {
         const auto window = reinterpret_cast<HWND>(mainWindow.AttachedWindow()->Id());
         adapters.mainWindow.SetWindow(window);
         adapters.desktop.SetWindow(window);
         adapters.fileDialogs.SetOwner(window);
         windowKnown(window);
-        return StartUp(program, dressWindow);
+        return StartUp(program, steps);
       },
       program, &program.views);
   if (onDeviceChange) mainWindow.SetDeviceChangeHandler(std::move(onDeviceChange));
