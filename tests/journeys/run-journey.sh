@@ -11,7 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 mkdir -p "$root/build/journeys" "$shots"
 work=$(mktemp -d "$root/build/journeys/$name.XXXXXX")
-cp -a "$demo_dir/." "$work/demo/" 2>/dev/null || { mkdir -p "$work/demo" && cp -a "$demo_dir/." "$work/demo/"; }
+mkdir -p "$work/demo" && cp -a "$demo_dir/." "$work/demo/"
 rm -f "$shots/$name"-*.png
 
 export JOURNEY=$name JOURNEY_DIR=$work/demo PROBE=$probe SKIN_DIR=$skin SHOT_DIR=$shots
