@@ -102,8 +102,8 @@ def looks_at(skin_dir, table, element, expected, cache):
     return looks
 
 
-def check(shot, origin, skin_dir, spec, cache):
-    table, index, expected = spec.split(":")
+def check(shot, origin, skin_dir, wanted, cache):
+    table, index, expected = wanted.split(":")
     element = elements(skin_dir, table)[int(index)]
     x0, y0, w, h = element
     looks = looks_at(skin_dir, table, element, expected, cache)
@@ -121,13 +121,13 @@ def check(shot, origin, skin_dir, spec, cache):
     share = votes[expected] / total if total else 0.0
     verdict = "ok" if total >= 20 and share >= SHARE else "fail"
     detail = ", ".join(f"{n} {v}" for n, v in votes.items() if v)
-    print(f"{verdict} {spec}: {share:.0%} of {total} ({detail})")
+    print(f"{verdict} {wanted}: {share:.0%} of {total} ({detail})")
     return verdict == "ok"
 
 
-def text_box(shot, origin, skin_dir, spec):
+def text_box(shot, origin, skin_dir, wanted):
     """(width, height, pixels) of the box around an element's text pixels."""
-    table, index, picture = spec.split(":")
+    table, index, picture = wanted.split(":")
     element = elements(skin_dir, table)[int(index)]
     x0, y0, w, h = element
     looks = looks_at(skin_dir, table, element, picture, {})
@@ -193,7 +193,7 @@ def main():
     origin = (int(sys.argv[2]), int(sys.argv[3]))
     skin_dir = sys.argv[4]
     cache = {}
-    results = [any(check(shot, origin, skin_dir, spec, cache) for shot in shots) for spec in sys.argv[5:]]
+    results = [any(check(shot, origin, skin_dir, wanted, cache) for shot in shots) for wanted in sys.argv[5:]]
     return 0 if all(results) else 1
 
 
