@@ -13,11 +13,16 @@ add_executable(varkel_probe app/WineProbe.cpp)
 target_link_options(varkel_probe PRIVATE -mconsole)
 target_link_libraries(varkel_probe PRIVATE shell32 user32 kernel32)
 
+# A window that records the keys and buttons it receives, for the journeys.
+add_executable(varkel_key_recorder app/KeyRecorder.cpp)
+target_link_options(varkel_key_recorder PRIVATE -municode -mwindows)
+target_link_libraries(varkel_key_recorder PRIVATE user32 gdi32 kernel32)
+
 find_program(VARKEL_WRESTOOL wrestool)
 if(Python3_FOUND AND VARKEL_WRESTOOL AND CMAKE_OBJDUMP)
   add_test(NAME app.resources
     COMMAND ${Python3_EXECUTABLE} ${CMAKE_CURRENT_SOURCE_DIR}/app/check_resources.py
-            $<TARGET_FILE:varkel_exe> ${VARKEL_WRESTOOL} ${CMAKE_OBJDUMP})
+            $<TARGET_FILE:varkel_exe> ${PROJECT_VERSION} ${VARKEL_WRESTOOL} ${CMAKE_OBJDUMP})
 endif()
 
 # Under Wine on a virtual display, through the test bed: cross builds only.

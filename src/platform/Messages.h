@@ -14,6 +14,7 @@ inline constexpr std::uint32_t kClose = 0x0010;
 inline constexpr std::uint32_t kEraseBackground = 0x0014;
 inline constexpr std::uint32_t kEndSession = 0x0016;
 inline constexpr std::uint32_t kShowWindow = 0x0018;
+inline constexpr std::uint32_t kMouseActivate = 0x0021;
 inline constexpr std::uint32_t kDrawItem = 0x002B;
 inline constexpr std::uint32_t kMeasureItem = 0x002C;
 inline constexpr std::uint32_t kQueryDragIcon = 0x0037;
@@ -42,6 +43,9 @@ inline constexpr std::uint32_t kRightButtonDown = 0x0204;
 inline constexpr std::uint32_t kRightButtonUp = 0x0205;
 inline constexpr std::uint32_t kDeviceChange = 0x0219;
 inline constexpr std::uint32_t kUser = 0x0400;
+
+// Answer to kMouseActivate: the click goes through, the window stays inactive.
+inline constexpr std::intptr_t kNoActivate = 3;
 
 // Hit code of the caption (non-client messages' wParam).
 inline constexpr std::uintptr_t kHitCaption = 2;

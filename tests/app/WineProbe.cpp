@@ -16,6 +16,9 @@
 //   varkel_probe press TITLE ID    presses button ID of that window
 //   varkel_probe tray TITLE        1 if that window has its notification-area icon (id 153)
 //   varkel_probe popup -           "LEFT TOP RIGHT BOTTOM" of the open popup menu, or nothing
+//   varkel_probe foreground -      the title of the window in front (UTF-8)
+//   varkel_probe item-rect TITLE ID   "LEFT TOP RIGHT BOTTOM" of control ID of
+//                                  that window, in screen pixels (for clicks)
 // Prints the number asked for; exit code 2 on a usage error.
 #include <windows.h>
 #include <shellapi.h>
@@ -101,6 +104,14 @@ int main() {
       std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
     return 0;
   }
+  if (command == L"foreground") {
+    wchar_t text[256] = {};
+    if (const HWND window = GetForegroundWindow()) GetWindowTextW(window, text, 256);
+    char utf8[1024] = {};
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::printf("%s\n", utf8);
+    return 0;
+  }
   if (command == L"processes") {
     std::printf("%d\n", CountProcesses(name));
     return 0;
@@ -140,6 +151,11 @@ int main() {
     icon.hWnd = found.first;
     icon.uID = kTrayIconId;
     std::printf("%d\n", found.first && Shell_NotifyIconW(NIM_MODIFY, &icon) ? 1 : 0);
+  } else if (command == L"item-rect" && argc == 4) {
+    RECT rect{};
+    const HWND item = found.first ? GetDlgItem(found.first, _wtoi(argv[3])) : nullptr;
+    if (item) GetWindowRect(item, &rect);
+    std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right, rect.bottom);
   } else if (command == L"close") {
     if (found.first) PostMessageW(found.first, WM_CLOSE, 0, 0);
     std::printf("%d\n", found.first ? 1 : 0);

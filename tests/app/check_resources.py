@@ -2,7 +2,10 @@
 """Checks that the Windows program carries its resources and imports only
 system libraries. Reads the exe with wrestool (icoutils) and objdump.
 
-    check_resources.py EXE [WRESTOOL [OBJDUMP]]
+    check_resources.py EXE VERSION [WRESTOOL [OBJDUMP]]
+
+VERSION is the project's version (four numbers), which the version block
+must carry.
 """
 import re
 import struct
@@ -143,7 +146,7 @@ DIALOGS = {
 }
 
 
-def main(exe):
+def main(exe, expected_version):
     listing = subprocess.run([tools["wrestool"], "-l", exe], capture_output=True, text=True, check=False).stdout
 
     group = resource(exe, 14, 159)
@@ -184,8 +187,11 @@ def main(exe):
     version = resource(exe, 16, 1)
     if check(version, "no version block"):
         file_version, product_version, strings = parse_version(version)
-        check(file_version == (1, 0, 0, 1) and product_version == (1, 0, 0, 1),
-              f"versions {file_version} {product_version}")
+        numbers = tuple(int(n) for n in expected_version.split("."))
+        check(file_version == numbers and product_version == numbers,
+              f"versions {file_version} {product_version}, not {expected_version}")
+        for key in ("FileVersion", "ProductVersion"):
+            check(strings.get(key) == expected_version, f"{key} is {strings.get(key)!r}")
         for key in ("FileDescription", "ProductName"):
             check(strings.get(key) == "Varkel游戏鼠", f"{key} is {strings.get(key)!r}")
 
@@ -222,8 +228,11 @@ def main(exe):
 
 
 if __name__ == "__main__":
-    if len(sys.argv) > 2:
-        tools["wrestool"] = sys.argv[2]
+    if len(sys.argv) < 3:
+        print(__doc__, file=sys.stderr)
+        sys.exit(2)
     if len(sys.argv) > 3:
-        tools["objdump"] = sys.argv[3]
-    sys.exit(main(sys.argv[1]))
+        tools["wrestool"] = sys.argv[3]
+    if len(sys.argv) > 4:
+        tools["objdump"] = sys.argv[4]
+    sys.exit(main(sys.argv[1], sys.argv[2]))

@@ -14,6 +14,7 @@ constexpr int kRefreshTimer = 1;
 constexpr int kRefreshMs = 100;
 constexpr std::uint16_t kLastClick = IDC_CLICK_BUTTON_1 + 5;
 constexpr std::uint16_t kLastHold = IDC_HOLD_BUTTON_1 + 5;
+constexpr std::uint16_t kClicked = 0;  // a Click control's notification of a click
 
 std::u16string Ascii(std::string_view text) { return std::u16string(text.begin(), text.end()); }
 
@@ -40,6 +41,7 @@ std::u16string DescribeMouse(const SimMouse::State& state, bool plugged, std::si
 const MessageMapEntry<SimMousePanel> SimMousePanel::kMessageMap[] = {
     OnMessageEntry(msg::kInitDialog, &SimMousePanel::OnInitDialog),
     OnMessageEntry(msg::kTimer, &SimMousePanel::OnTimer),
+    OnMessageEntry(msg::kMouseActivate, &SimMousePanel::OnMouseActivate),
     OnCommandEntry(IDC_CLICK_BUTTON_1, kLastClick, &SimMousePanel::OnClick),
     OnCommandEntry(IDC_HOLD_BUTTON_1, kLastHold, &SimMousePanel::OnHold),
     OnCommandEntry(IDC_PLUG, IDC_PLUG, &SimMousePanel::OnPlug),
@@ -60,7 +62,15 @@ MessageResult SimMousePanel::OnTimer(const WindowMessage&) {
   return 0;
 }
 
+// A mouse's button leaves the keyboard where it is: a click on the panel
+// does not take it from the window in front, which gets what the driver
+// types. (The Click controls are notifying statics: a button takes the focus
+// when clicked, and with it the activation.)
+MessageResult SimMousePanel::OnMouseActivate(const WindowMessage&) { return msg::kNoActivate; }
+
 MessageResult SimMousePanel::OnClick(const WindowMessage& message) {
+  // A double click notifies a second time; each click presses once.
+  if (HighWord(message.wParam) != kClicked) return 0;
   const int physical = PhysicalOf(LowWord(message.wParam) - IDC_CLICK_BUTTON_1 + 1);
   mouse_.Press(physical);
   mouse_.Release(physical);

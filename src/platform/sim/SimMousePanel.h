@@ -21,6 +21,7 @@ class SimMousePanel : public WindowClass {
  private:
   MessageResult OnInitDialog(const WindowMessage& message);
   MessageResult OnTimer(const WindowMessage& message);
+  MessageResult OnMouseActivate(const WindowMessage& message);
   MessageResult OnClick(const WindowMessage& message);
   MessageResult OnHold(const WindowMessage& message);
   MessageResult OnPlug(const WindowMessage& message);

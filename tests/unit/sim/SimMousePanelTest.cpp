@@ -41,7 +41,10 @@ struct PanelFixture {
     return {report.begin(), report.begin() + std::min<std::size_t>(2, report.size())};
   }
 
-  void Command(int id) { panel.OnMessage({1, msg::kCommand, static_cast<std::uintptr_t>(id), 0}); }
+  // notification: the control's code in the high word (0: a click).
+  void Command(int id, std::uint16_t notification = 0) {
+    panel.OnMessage({1, msg::kCommand, static_cast<std::uintptr_t>(id) | (std::uintptr_t{notification} << 16), 0});
+  }
 };
 
 TEST(SimMousePanel, PressesThePhysicalButtonOfEachProgramButton) {
@@ -57,6 +60,20 @@ TEST(SimMousePanel, PressesThePhysicalButtonOfEachProgramButton) {
     EXPECT_EQ(fixture.Next(), (Report{0x06, static_cast<std::uint8_t>(0xF0 + c.physical)}));
     EXPECT_EQ(fixture.Next(), (Report{0x06, 0x00}));
   }
+}
+
+TEST(SimMousePanel, ADoubleClicksSecondNoticePressesNothing) {
+  constexpr std::uint16_t kDoubleClicked = 1;
+  PanelFixture fixture({1, 3});
+  fixture.Command(IDC_CLICK_BUTTON_1, kDoubleClicked);
+  fixture.Command(IDC_CLICK_BUTTON_1 + 2);
+  EXPECT_EQ(fixture.Next(), (Report{0x06, 0xF3}));
+}
+
+// The window in front keeps the keyboard, and with it what the driver types.
+TEST(SimMousePanel, AClickDoesNotActivateThePanel) {
+  PanelFixture fixture({});
+  EXPECT_EQ(fixture.panel.OnMessage({1, msg::kMouseActivate, 0, 0}), MessageResult{msg::kNoActivate});
 }
 
 TEST(SimMousePanel, HoldBoxKeepsTheButtonDownUntilUnticked) {
